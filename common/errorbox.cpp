@@ -1,12 +1,15 @@
 #include "errorbox.h"
 
 #include "guard.h"
+#include "lifecycle.h"
 
 #include <QMessageBox>
 
 void installMessageBoxes()
 {
     messages::setSink([](messages::Kind kind, const QString &text) {
+        if (lifecycle::endRequested())
+            return;
         QMessageBox box(kind == messages::Kind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, messages::AppTitle,
                         text, QMessageBox::Ok, QApplication::activeWindow());
         box.exec();
