@@ -67,6 +67,8 @@ QImage readPicture(const QString &path, const QByteArray &format)
     const QByteArray kind = reader.format();
     if ((kind == "jpeg" || kind == "jpg") && !jpegIsComplete(bytes))
         failRead(path, QStringLiteral("JPEG 数据不完整"));
+    if (kind == "gif" && !gifFirstFrameIsComplete(bytes))
+        failRead(path, QStringLiteral("GIF 数据不完整"));
     QImage image;
     if (!reader.read(&image))
         failRead(path, QStringLiteral("%1解码失败（%2）").arg(formatName(format), reader.errorString()));
@@ -214,6 +216,50 @@ bool jpegIsComplete(const QByteArray &bytes)
             return false;
         if (marker == 0xDA)
             pos = skipScanData(data, pos, size);
+    }
+    return false;
+}
+
+namespace {
+
+// Skips a chain of data sub-blocks; returns the position after its zero-length end, or -1 when the
+// data runs out first.
+qsizetype skipSubBlocks(const uchar *data, qsizetype pos, qsizetype size)
+{
+    while (pos < size) {
+        const int length = data[pos];
+        pos += 1 + length;
+        if (length == 0)
+            return pos;
+    }
+    return -1;
+}
+
+qsizetype colourTableBytes(uchar flags)
+{
+    return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 0x07)) : 0;
+}
+
+} // namespace
+
+bool gifFirstFrameIsComplete(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 13 || !(bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")))
+        return false;
+    qsizetype pos = 13 + colourTableBytes(data[10]);
+    while (pos >= 0 && pos < size) {
+        if (data[pos] == 0x21) { // extension: label, then its sub-blocks
+            pos = pos + 2 <= size ? skipSubBlocks(data, pos + 2, size) : -1;
+        } else if (data[pos] == 0x2C) { // image: descriptor, local table, code size, data
+            if (pos + 10 > size)
+                return false;
+            pos += 10 + colourTableBytes(data[pos + 9]) + 1;
+            return pos <= size && skipSubBlocks(data, pos, size) >= 0;
+        } else {
+            return false; // the trailer or garbage before any image
+        }
     }
     return false;
 }
