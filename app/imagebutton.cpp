@@ -1,1 +1,95 @@
 #include "imagebutton.h"
+
+#include <QMouseEvent>
+#include <QWindow>
+
+ImageButton::ImageButton(QWidget *parent) : QLabel(parent)
+{
+    // Hover moves drive the caption looks, so they must arrive without a pressed button.
+    setMouseTracking(true);
+    setContentsMargins(0, 0, 0, 0);
+}
+
+void ImageButton::setPicture(const QPixmap &picture, Fit fit)
+{
+    setScaledContents(fit == Fit::Stretch);
+    setPixmap(picture);
+    if (fit == Fit::Natural)
+        resize(picture.size());
+}
+
+void ImageButton::mousePressEvent(QMouseEvent *event)
+{
+    if (m_pressButton == Qt::NoButton)
+        m_pressButton = event->button();
+    emit pressed(event->button());
+    // Qt drops its implicit grab when the pressed widget hides; a look change in a pressed() handler
+    // does exactly that, and the release must still come back here.
+    if (!isVisible() && event->buttons() != Qt::NoButton)
+        followHiddenPress();
+}
+
+void ImageButton::mouseMoveEvent(QMouseEvent *)
+{
+    emit moved();
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    finishPress(event->button(), rect().contains(event->position().toPoint()));
+    if (event->buttons() == Qt::NoButton)
+        m_pressButton = Qt::NoButton;
+}
+
+void ImageButton::finishPress(Qt::MouseButton button, bool inside)
+{
+    emit released();
+    if (button == Qt::LeftButton && m_pressButton == Qt::LeftButton && inside)
+        emit clicked();
+}
+
+void ImageButton::followHiddenPress()
+{
+    QWindow *handle = window()->windowHandle();
+    if (!handle || m_following)
+        return;
+    handle->installEventFilter(this);
+    m_following = true;
+}
+
+void ImageButton::stopFollowing()
+{
+    if (QWindow *handle = window()->windowHandle())
+        handle->removeEventFilter(this);
+    m_following = false;
+    m_pressButton = Qt::NoButton;
+}
+
+// While following a press taken before this image was hidden, the window's mouse input belongs to
+// this image, as it would to a control holding the capture.
+bool ImageButton::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!m_following || !watched->isWindowType())
+        return QLabel::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+        return QLabel::eventFilter(watched, event);
+
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (type == QEvent::MouseMove) {
+        // A release we never saw (outside every window of the program) ends the press silently.
+        if (mouse->buttons() == Qt::NoButton) {
+            stopFollowing();
+            return false;
+        }
+        emit moved();
+    } else if (type == QEvent::MouseButtonPress) {
+        emit pressed(mouse->button());
+    } else {
+        const QPoint local = mapFrom(window(), mouse->position().toPoint());
+        finishPress(mouse->button(), rect().contains(local));
+        if (mouse->buttons() == Qt::NoButton)
+            stopFollowing();
+    }
+    return true;
+}
