@@ -1,6 +1,7 @@
 #include "imagebutton.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWindow>
 
 ImageButton::ImageButton(QWidget *parent) : QLabel(parent)
@@ -20,12 +21,15 @@ void ImageButton::setPicture(const QPixmap &picture, Fit fit)
 
 void ImageButton::mousePressEvent(QMouseEvent *event)
 {
-    if (m_pressButton == Qt::NoButton)
+    // A press with no other button held starts a new press, also when the release of the last one
+    // never arrived (a window move started from the press takes it).
+    if (event->buttons() == event->button())
         m_pressButton = event->button();
+    QPointer<ImageButton> self(this);
     emit pressed(event->button());
     // Qt drops its implicit grab when the pressed widget hides; a look change in a pressed() handler
     // does exactly that, and the release must still come back here.
-    if (!isVisible() && event->buttons() != Qt::NoButton)
+    if (self && !isVisible() && event->buttons() != Qt::NoButton)
         followHiddenPress();
 }
 
@@ -36,15 +40,19 @@ void ImageButton::mouseMoveEvent(QMouseEvent *)
 
 void ImageButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    finishPress(event->button(), rect().contains(event->position().toPoint()));
+    const Qt::MouseButton pressButton = m_pressButton;
     if (event->buttons() == Qt::NoButton)
         m_pressButton = Qt::NoButton;
+    finishPress(pressButton, event->button(), rect().contains(event->position().toPoint()));
 }
 
-void ImageButton::finishPress(Qt::MouseButton button, bool inside)
+// Emits last: a click handler may close the window or delete this image.
+void ImageButton::finishPress(Qt::MouseButton pressButton, Qt::MouseButton releaseButton, bool inside)
 {
+    const bool click = pressButton == Qt::LeftButton && releaseButton == Qt::LeftButton && inside;
+    QPointer<ImageButton> self(this);
     emit released();
-    if (button == Qt::LeftButton && m_pressButton == Qt::LeftButton && inside)
+    if (click && self)
         emit clicked();
 }
 
@@ -86,10 +94,11 @@ bool ImageButton::eventFilter(QObject *watched, QEvent *event)
     } else if (type == QEvent::MouseButtonPress) {
         emit pressed(mouse->button());
     } else {
-        const QPoint local = mapFrom(window(), mouse->position().toPoint());
-        finishPress(mouse->button(), rect().contains(local));
+        const bool inside = rect().contains(mapFrom(window(), mouse->position().toPoint()));
+        const Qt::MouseButton pressButton = m_pressButton;
         if (mouse->buttons() == Qt::NoButton)
             stopFollowing();
+        finishPress(pressButton, mouse->button(), inside);
     }
     return true;
 }

@@ -39,7 +39,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void finishPress(Qt::MouseButton button, bool inside);
+    void finishPress(Qt::MouseButton pressButton, Qt::MouseButton releaseButton, bool inside);
     void followHiddenPress();
     void stopFollowing();
 

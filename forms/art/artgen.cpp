@@ -9,16 +9,12 @@
 
 #include "artwork.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
-#include <QTextStream>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
