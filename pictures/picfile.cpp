@@ -69,6 +69,8 @@ QImage readPicture(const QString &path, const QByteArray &format)
         failRead(path, QStringLiteral("JPEG 数据不完整"));
     if (kind == "gif" && !gifFirstFrameIsComplete(bytes))
         failRead(path, QStringLiteral("GIF 数据不完整"));
+    if (kind == "bmp" && !bmpIsComplete(bytes))
+        failRead(path, QStringLiteral("BMP 数据不完整"));
     QImage image;
     if (!reader.read(&image))
         failRead(path, QStringLiteral("%1解码失败（%2）").arg(formatName(format), reader.errorString()));
@@ -218,6 +220,34 @@ bool jpegIsComplete(const QByteArray &bytes)
             pos = skipScanData(data, pos, size);
     }
     return false;
+}
+
+bool bmpIsComplete(const QByteArray &bytes)
+{
+    const char *p = bytes.constData();
+    if (bytes.size() < 26 || !bytes.startsWith("BM"))
+        return false;
+    const qint64 offset = qFromLittleEndian<quint32>(p + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(p + 14);
+    qint64 width = 0, height = 0, bits = 0;
+    quint32 compression = 0;
+    if (infoSize == 12) { // OS/2 core header
+        width = qFromLittleEndian<quint16>(p + 18);
+        height = qFromLittleEndian<quint16>(p + 20);
+        bits = qFromLittleEndian<quint16>(p + 24);
+    } else {
+        if (bytes.size() < 34)
+            return false;
+        width = qFromLittleEndian<qint32>(p + 18);
+        height = qAbs(qint64(qFromLittleEndian<qint32>(p + 22))); // negative: rows top-down
+        bits = qFromLittleEndian<quint16>(p + 28);
+        compression = qFromLittleEndian<quint32>(p + 30);
+    }
+    constexpr quint32 Rgb = 0, BitFields = 3, AlphaBitFields = 6;
+    if (compression != Rgb && compression != BitFields && compression != AlphaBitFields)
+        return true;
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    return width >= 0 && offset + rowBytes * height <= bytes.size();
 }
 
 namespace {

@@ -28,6 +28,10 @@ void writeBmp(const QImage &image, const QString &path, int bitsPerPixel);
 // silently pad a truncated file with grey.
 bool jpegIsComplete(const QByteArray &data);
 
+// True when an uncompressed Windows bitmap holds every pixel row its header declares; Qt would fill
+// the missing rows with black. Compressed bitmaps are left to the decoder.
+bool bmpIsComplete(const QByteArray &data);
+
 // True when GIF data holds its first image whole, through the end of that image's data blocks; Qt
 // would silently leave the missing part of a cut frame transparent.
 bool gifFirstFrameIsComplete(const QByteArray &data);

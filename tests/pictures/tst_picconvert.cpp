@@ -1,5 +1,6 @@
 #include "bmpheader.h"
 #include "giffile.h"
+#include "picfile.h"
 #include "tovakierror.h"
 #include "uglobal.h"
 
@@ -74,6 +75,15 @@ QByteArray gifDeclaringHugeScreen()
     return bytes;
 }
 
+QByteArray bmpBytes(const QImage &image, int bitsPerPixel)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("x.bmp"));
+    picfile::writeBmp(image, path, bitsPerPixel);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 using Conversion = std::function<QString(const QString &)>;
 
 } // namespace
@@ -101,6 +111,10 @@ private slots:
     void failureWritesNothing_data();
     void failureWritesNothing();
     void unwritableTargetFails();
+    void bitmapsReadBackWhole_data();
+    void bitmapsReadBackWhole();
+    void damagedBitmapFails_data();
+    void damagedBitmapFails();
 
 private:
     QString pathOf(const QString &name) const { return m_folder->filePath(name); }
@@ -304,6 +318,46 @@ void TestPicConvert::unwritableTargetFails()
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("x.bmp")));
 
     QVERIFY_THROWS_EXCEPTION(TovakiError, JpgToBmp(pathOf(QStringLiteral("x.jpg"))));
+}
+
+void TestPicConvert::bitmapsReadBackWhole_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<int>("bitsPerPixel");
+    QTest::newRow("an 8-bit grey bitmap reads back") << greyPicture(13, 5) << 8;
+    QTest::newRow("a 24-bit bitmap reads back") << colourPicture(13, 5) << 24;
+    QTest::newRow("a 32-bit bitmap reads back") << colourPicture(13, 5) << 32;
+}
+
+void TestPicConvert::bitmapsReadBackWhole()
+{
+    QFETCH(QImage, picture);
+    QFETCH(int, bitsPerPixel);
+    picfile::writeBmp(picture, pathOf(QStringLiteral("x.bmp")), bitsPerPixel);
+
+    const QImage read = picfile::readPicture(pathOf(QStringLiteral("x.bmp")));
+
+    QCOMPARE(read.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestPicConvert::damagedBitmapFails_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray colour = bmpBytes(colourPicture(100, 50), 24);
+    const QByteArray grey = bmpBytes(greyPicture(100, 50), 8);
+    QByteArray huge = colour;
+    huge.replace(18, 8, QByteArray::fromHex("60ea000060ea0000")); // 60000 × 60000
+    QTest::newRow("a 24-bit bitmap cut in half fails") << colour.left(colour.size() / 2);
+    QTest::newRow("an 8-bit bitmap short of one byte fails") << grey.chopped(1);
+    QTest::newRow("a bitmap declaring a huge picture fails at once") << huge;
+}
+
+void TestPicConvert::damagedBitmapFails()
+{
+    QFETCH(QByteArray, content);
+    writeFile(QStringLiteral("x.bmp"), content);
+
+    QVERIFY_THROWS_EXCEPTION(TovakiError, picfile::readPicture(pathOf(QStringLiteral("x.bmp"))));
 }
 
 QTEST_GUILESS_MAIN(TestPicConvert)
