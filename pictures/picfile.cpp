@@ -150,8 +150,8 @@ void writeBmp(const QImage &image, const QString &path, int bitsPerPixel)
         throw TovakiError(QStringLiteral("无法写入位图 %1：不支持 %2 位色深").arg(path).arg(bitsPerPixel));
     const QImage pixels = inBmpLayout(image, bitsPerPixel);
     const qint64 rowBytes = (qint64(pixels.width()) * bitsPerPixel + 31) / 32 * 4;
-    const QByteArray head = bmpHeaders(pixels.width(), pixels.height(), bitsPerPixel, rowBytes,
-                                       bitsPerPixel == 8 ? 256 : 0);
+    const QByteArray head =
+        bmpHeaders(pixels.width(), pixels.height(), bitsPerPixel, rowBytes, bitsPerPixel == 8 ? 256 : 0);
     if (head.size() + rowBytes * pixels.height() > qint64(0xFFFFFFFFu))
         throw TovakiError(QStringLiteral("无法写入位图 %1：图片过大").arg(path));
     QSaveFile file(path);

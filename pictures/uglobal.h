@@ -9,8 +9,8 @@
 // One entry of the background list.
 struct TPicBGList
 {
-    qint32 Index = 0;  // the entry's own position in PicBGList
-    QString FileName;  // a file name inside the picture folder, as written in the list file
+    qint32 Index = 0; // the entry's own position in PicBGList
+    QString FileName; // a file name inside the picture folder, as written in the list file
 };
 
 // Entry 0 is the current picture (line 1 of the list file), entries 1 … n−1 the list proper.

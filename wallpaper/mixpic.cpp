@@ -113,9 +113,8 @@ void blend(QImage &base, const QImage &overlay, QPoint origin, int columns, int 
 
 QImage &mixPictures(QImage &content, QImage &background, int rowOffset, int percentage, bool centerMix)
 {
-    const QImage::Format format = content.hasAlphaChannel() || background.hasAlphaChannel()
-                                      ? QImage::Format_ARGB32
-                                      : QImage::Format_RGB32;
+    const QImage::Format format =
+        content.hasAlphaChannel() || background.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     to32Bit(content, format);
     to32Bit(background, format);
     const Placement placement = place(content.size(), background.size(), rowOffset, centerMix);

@@ -37,8 +37,8 @@ public:
     explicit TMixPicFrm(QWidget *parent = nullptr);
     ~TMixPicFrm() override;
 
-    TPicHolder *img1() const; // the content picture
-    TPicHolder *img2() const; // the background picture
+    TPicHolder *img1() const;   // the content picture
+    TPicHolder *img2() const;   // the background picture
     TPicHolder *imgmix() const; // a copy of the last blend
 
     // Placement of the next blend: centred, or at the right with a 50-pixel margin.

@@ -10,9 +10,9 @@ namespace giffile {
 
 struct Frame
 {
-    QRect area;             // where the frame lies on the logical screen
-    QList<quint8> indexes;  // palette index of each pixel, row by row
-    int transparent = -1;   // palette index shown as transparent, or none
+    QRect area;            // where the frame lies on the logical screen
+    QList<quint8> indexes; // palette index of each pixel, row by row
+    int transparent = -1;  // palette index shown as transparent, or none
 };
 
 inline void putLe16(QByteArray &out, int value)

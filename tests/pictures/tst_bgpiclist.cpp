@@ -4,8 +4,8 @@
 #include "uglobal.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,8 +105,8 @@ void TestBGPicList::readsEntriesAndPlacesIndex_data()
         << QByteArray("A\r\n\r\nB\r\n") << false << QStringList{"A", "", "B"} << 2;
     QTest::newRow("lines may end at LF or CR alone")
         << QByteArray("A\nB\rC\n") << true << QStringList{"A", "B", "C"} << 0;
-    QTest::newRow("names are read as GBK") << gbk::encode(QStringLiteral("风景.bmp\r\n山水.bmp\r\n风景.bmp\r\n")) << true
-                                           << QStringList{"风景.bmp", "山水.bmp", "风景.bmp"} << 2;
+    QTest::newRow("names are read as GBK") << gbk::encode(QStringLiteral("风景.bmp\r\n山水.bmp\r\n风景.bmp\r\n"))
+                                           << true << QStringList{"风景.bmp", "山水.bmp", "风景.bmp"} << 2;
 }
 
 void TestBGPicList::readsEntriesAndPlacesIndex()
