@@ -1,13 +1,16 @@
 // Speed of the wallpaper's picture work: the blend of a memo capture onto backgrounds of two screen
-// sizes, against a plain per-pixel version, and JPEG encoding and decoding of a 4K picture through Qt.
+// sizes, against a plain per-pixel version, and JPEG encoding and decoding of a 4K picture through Qt
+// (alone, and as JpgToBmp does it from file to bitmap file).
 // `bench_blend --write-picture=FILE.ppm` writes the 4K picture for jpeg_vs_cjpeg.sh and exits.
 
 #include "mixpic.h"
+#include "uglobal.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -137,6 +140,23 @@ void BM_JpegDecode(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * 3840 * 2160);
 }
 BENCHMARK(BM_JpegDecode)->Unit(benchmark::kMillisecond);
+
+// The last step of an apply: the wallpaper's JPEG decoded back into its bitmap file.
+void BM_JpgToBmp(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString jpeg = folder.filePath(QStringLiteral("Mix.Jpg"));
+    QFile file(jpeg);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encodeJpeg(uhdPicture())) < 0) {
+        state.SkipWithError("cannot write the JPEG file");
+        return;
+    }
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(JpgToBmp(jpeg));
+    state.SetItemsProcessed(state.iterations() * 3840 * 2160);
+}
+BENCHMARK(BM_JpgToBmp)->Unit(benchmark::kMillisecond);
 
 int writePicture(const char *path)
 {

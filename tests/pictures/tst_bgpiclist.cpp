@@ -19,6 +19,7 @@ class TestBGPicList : public QObject
 private slots:
     void init();
 
+    void missingFileWritesAndLoadsDefault_data();
     void missingFileWritesAndLoadsDefault();
     void readsEntriesAndPlacesIndex_data();
     void readsEntriesAndPlacesIndex();
@@ -68,9 +69,19 @@ QStringList TestBGPicList::names() const
     return result;
 }
 
+void TestBGPicList::missingFileWritesAndLoadsDefault_data()
+{
+    QTest::addColumn<bool>("startAtCurrent");
+    QTest::newRow("the first start writes the default") << false;
+    QTest::newRow("a reload after the file went writes the default") << true;
+}
+
 void TestBGPicList::missingFileWritesAndLoadsDefault()
 {
-    LoadBGPicList(m_curBGPic, m_bgPicIndex, false);
+    QFETCH(bool, startAtCurrent);
+    m_bgPicIndex = 5; // wherever an earlier rotation left it
+
+    LoadBGPicList(m_curBGPic, m_bgPicIndex, startAtCurrent);
 
     QFile file(listFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
