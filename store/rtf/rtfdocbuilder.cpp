@@ -1,5 +1,6 @@
 #include "rtfdocbuilder.h"
 
+#include "gbktable.h"
 #include "rtfcodepage.h"
 
 #include <QTextCharFormat>
@@ -35,6 +36,12 @@ DocumentBuilder::DocumentBuilder(QTextDocument *document, const FontTable &fonts
 void DocumentBuilder::addBytes(const char *bytes, qsizetype count, const CharProps &props, int codePage)
 {
     prepare(props);
+    if (codePage == GbkCodePage) {
+        flushBytes();
+        addGbk(bytes, count);
+        return;
+    }
+    m_gbkLead = 0;
     if (codePage != m_bytesCodePage) {
         flushBytes();
         m_bytesCodePage = codePage;
@@ -42,10 +49,40 @@ void DocumentBuilder::addBytes(const char *bytes, qsizetype count, const CharPro
     m_bytes.append(bytes, count);
 }
 
+// The memo's text is GBK: decoded here by table, straight into the run. A lead byte without a valid trail
+// byte is dropped.
+void DocumentBuilder::addGbk(const char *bytes, qsizetype count)
+{
+    const char16_t *chars = gbkCharTable();
+    const qsizetype start = m_run.size();
+    m_run.resize(start + count);
+    char16_t *const begin = reinterpret_cast<char16_t *>(m_run.data());
+    char16_t *out = begin + start;
+    for (qsizetype i = 0; i < count; ++i) {
+        const auto byte = quint8(bytes[i]);
+        if (m_gbkLead != 0) {
+            const char16_t c = chars[m_gbkLead << 8 | byte];
+            m_gbkLead = 0;
+            if (c != 0) {
+                *out++ = c;
+                continue;
+            }
+        }
+        if (byte < 0x80)
+            *out++ = byte;
+        else if (isGbkLeadByte(byte))
+            m_gbkLead = byte;
+        else if (chars[byte] != 0)
+            *out++ = chars[byte];
+    }
+    m_run.resize(out - begin);
+}
+
 void DocumentBuilder::addUnit(char16_t unit, const CharProps &props)
 {
     prepare(props);
     flushBytes();
+    m_gbkLead = 0;
     m_run.append(QChar(unit));
     if (QChar::isSurrogate(unit))
         m_runHasSurrogate = true;
@@ -55,11 +92,7 @@ void DocumentBuilder::finish()
 {
     if (m_pendingParagraphs > 0)
         --m_pendingParagraphs;
-    if (m_pendingParagraphs > 0) {
-        flushBytes();
-        m_run.append(QString(m_pendingParagraphs, u'\n'));
-        m_pendingParagraphs = 0;
-    }
+    appendPendingParagraphs();
     flushRun();
     m_cursor.endEditBlock();
 }
@@ -68,15 +101,21 @@ void DocumentBuilder::finish()
 // of the text before them.
 void DocumentBuilder::prepare(const CharProps &props)
 {
-    if (m_pendingParagraphs > 0) {
-        flushBytes();
-        m_run.append(QString(m_pendingParagraphs, u'\n'));
-        m_pendingParagraphs = 0;
-    }
+    appendPendingParagraphs();
     if (!(props == m_runProps)) {
         flushRun();
         m_runProps = props;
     }
+}
+
+void DocumentBuilder::appendPendingParagraphs()
+{
+    if (m_pendingParagraphs == 0)
+        return;
+    flushBytes();
+    m_gbkLead = 0;
+    m_run.resize(m_run.size() + m_pendingParagraphs, u'\n');
+    m_pendingParagraphs = 0;
 }
 
 void DocumentBuilder::flushBytes()
@@ -90,6 +129,7 @@ void DocumentBuilder::flushBytes()
 void DocumentBuilder::flushRun()
 {
     flushBytes();
+    m_gbkLead = 0;
     if (m_run.isEmpty())
         return;
     if (m_runHasSurrogate) {
@@ -100,7 +140,20 @@ void DocumentBuilder::flushRun()
     m_run.resize(0);
 }
 
-QTextCharFormat DocumentBuilder::formatOf(const CharProps &props) const
+const QTextCharFormat &DocumentBuilder::formatOf(const CharProps &props)
+{
+    constexpr qsizetype MaxCached = 32;
+    for (const auto &[cachedProps, format] : std::as_const(m_formats)) {
+        if (cachedProps == props)
+            return format;
+    }
+    if (m_formats.size() >= MaxCached)
+        m_formats.removeFirst();
+    m_formats.append({props, makeFormat(props)});
+    return m_formats.constLast().second;
+}
+
+QTextCharFormat DocumentBuilder::makeFormat(const CharProps &props) const
 {
     QTextCharFormat format;
     const auto font = m_fonts.constFind(props.font);

@@ -5,9 +5,10 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextCursor>
+#include <utility>
 
-class QTextCharFormat;
 class QTextDocument;
 
 namespace rtf {
@@ -47,22 +48,30 @@ public:
     void addBytes(const char *bytes, qsizetype count, const CharProps &props, int codePage);
     void addUnit(char16_t unit, const CharProps &props);
     void addParagraph() { ++m_pendingParagraphs; }
+    // The font or colour table has grown: formats made so far may be out of date.
+    void tablesChanged() { m_formats.clear(); }
     // Inserts what is left; call once at the end.
     void finish();
 
 private:
     void prepare(const CharProps &props);
+    void addGbk(const char *bytes, qsizetype count);
+    void appendPendingParagraphs();
     void flushBytes();
     void flushRun();
-    QTextCharFormat formatOf(const CharProps &props) const;
+    const QTextCharFormat &formatOf(const CharProps &props);
+    QTextCharFormat makeFormat(const CharProps &props) const;
 
     QTextCursor m_cursor;
+    // Pages switch between a few formats; building a QTextCharFormat costs more than finding it here.
+    QList<std::pair<CharProps, QTextCharFormat>> m_formats;
     const FontTable &m_fonts;
     const ColourTable &m_colours;
     QString m_run;
     CharProps m_runProps;
     bool m_runHasSurrogate = false;
-    QByteArray m_bytes;
+    quint8 m_gbkLead = 0; // a GBK lead byte waiting for its trail byte
+    QByteArray m_bytes; // text bytes of a code page other than GBK, decoded when the run ends
     int m_bytesCodePage = 0;
     int m_pendingParagraphs = 0;
 };

@@ -106,6 +106,7 @@ private:
     void textWord(Keyword keyword, const ControlWord &word);
     void symbol(char c);
     void text(const char *bytes, qsizetype count);
+    void hexText(quint8 first);
     void hexByte(quint8 byte);
     void character(char16_t unit);
     void unicode(int param);
@@ -222,6 +223,8 @@ void RtfReader::controlSequence()
             return;
         if (m_pendingSkip > 0)
             --m_pendingSkip;
+        else if (byte >= 0x20 && state().destination == Destination::Text)
+            hexText(byte);
         else
             hexByte(byte);
         return;
@@ -450,6 +453,27 @@ void RtfReader::text(const char *bytes, qsizetype count)
     }
 }
 
+// GBK text is a long chain of \'xx: the chain goes to the document in one piece.
+void RtfReader::hexText(quint8 first)
+{
+    char bytes[256];
+    qsizetype count = 0;
+    bytes[count++] = char(first);
+    while (count < qsizetype(sizeof bytes)) {
+        while (m_pos < m_end && (*m_pos == '\r' || *m_pos == '\n'))
+            ++m_pos;
+        if (m_end - m_pos < 4 || m_pos[0] != '\\' || m_pos[1] != '\'')
+            break;
+        const int high = hexValue(m_pos[2]);
+        const int low = hexValue(m_pos[3]);
+        if (high < 0 || low < 0 || high < 2)
+            break; // a truncated or control byte takes the general way
+        bytes[count++] = char(high << 4 | low);
+        m_pos += 4;
+    }
+    m_builder.addBytes(bytes, count, props(), codePage());
+}
+
 void RtfReader::hexByte(quint8 byte)
 {
     // GBK bytes are never control bytes, so these are stray ones.
@@ -547,6 +571,7 @@ void RtfReader::finishFontEntry()
     m_fontName.clear();
     m_fontBytes.clear();
     m_cachedFont = INT_MIN;
+    m_builder.tablesChanged();
 }
 
 int RtfReader::fontEntryCodePage() const
@@ -565,6 +590,7 @@ void RtfReader::colourTableText(const char *bytes, qsizetype count)
             m_colours.append(automatic ? QColor() : QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
         }
         m_red = m_green = m_blue = -1;
+        m_builder.tablesChanged();
     }
 }
 

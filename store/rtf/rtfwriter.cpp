@@ -122,6 +122,7 @@ public:
     QByteArray take()
     {
         m_bytes.truncate(m_used);
+        m_bytes.squeeze();
         return std::move(m_bytes);
     }
 
@@ -137,13 +138,14 @@ public:
     QByteArray write();
 
 private:
-    void writeBlock(const QTextBlock &block, const QChar *text);
+    qsizetype collectFormats();
+    void writeHeader();
+    void writeBlock(const QTextBlock &block);
     void writeFormat(const RunFormat &format);
     const RunFormat &formatOf(const QTextFragment &fragment);
     RunFormat resolve(const QTextCharFormat &format);
     int fontIndex(const QString &family);
     int colourIndex(QRgb colour);
-    QByteArray header() const;
 
     const QTextDocument *m_document;
     QFont m_defaultFont;
@@ -154,43 +156,92 @@ private:
     std::vector<int> m_slotOfFormat; // the document's format index -> m_formats, -1 before first use
     std::vector<RunFormat> m_formats;
     RunFormat m_current;
-    ByteSink m_body;
+    ByteSink m_out;
 };
 
 RtfWriter::RtfWriter(const QTextDocument *document) : m_document(document), m_defaultFont(document->defaultFont())
 {
 }
 
+// The tables come first in RTF, so one pass collects the formats; the output is sized for the worst case
+// once, and squeezed at the end, instead of growing and copying.
 QByteArray RtfWriter::write()
 {
-    const QString text = m_document->toRawText(); // indexed by document position
-    m_body.reserve(text.size() * 3 + 256);
-    m_body.append("\\pard");
-    writeFormat(resolve(QTextCharFormat()));
+    const RunFormat initial = resolve(QTextCharFormat());
+    const qsizetype fragments = collectFormats();
+    qsizetype tables = 256 + 48 * m_colours.size();
+    for (const QString &family : std::as_const(m_fonts))
+        tables += 48 + family.size() * MaxBytesPerUnit;
+    m_out.reserve(tables + m_document->characterCount() * MaxBytesPerUnit + (fragments + 1) * MaxFormatChangeBytes +
+                  m_document->blockCount() * 8);
+    writeHeader();
+    m_out.append("\\pard");
+    writeFormat(initial);
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
-        writeBlock(block, text.constData());
-    m_body.append("}\r\n");
-    const QByteArray body = m_body.take();
-    return header() + body;
+        writeBlock(block);
+    m_out.append("}\r\n");
+    return m_out.take();
+}
+
+qsizetype RtfWriter::collectFormats()
+{
+    qsizetype fragments = 0;
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            formatOf(it.fragment());
+            ++fragments;
+        }
+    }
+    return fragments;
+}
+
+// Font names are GBK like the text (\fcharset134); a semicolon would end the name early.
+void RtfWriter::writeHeader()
+{
+    m_out.append("{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052{\\fonttbl");
+    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
+        QString name = m_fonts.at(i);
+        name.remove(u';');
+        char *out = m_out.reserve(name.size() * MaxBytesPerUnit + 48);
+        out = putNumber(put(out, "{\\f"), int(i));
+        out = put(out, "\\fnil\\fcharset134 ");
+        out = putText(out, name.constData(), name.size());
+        m_out.commit(put(out, ";}"));
+    }
+    m_out.append("}\r\n");
+    if (!m_colours.isEmpty()) {
+        m_out.append("{\\colortbl ;");
+        for (const QRgb colour : std::as_const(m_colours)) {
+            char *out = m_out.reserve(48);
+            out = putNumber(put(out, "\\red"), qRed(colour));
+            out = putNumber(put(out, "\\green"), qGreen(colour));
+            out = putNumber(put(out, "\\blue"), qBlue(colour));
+            m_out.commit(put(out, ";"));
+        }
+        m_out.append("}\r\n");
+    }
+    m_out.append("{\\*\\generator Tovaki;}\\viewkind4\\uc1");
 }
 
 // Every paragraph ends with \par, the last one too: the control reads that as the document's final mark.
-void RtfWriter::writeBlock(const QTextBlock &block, const QChar *text)
+// The fragments of a block are consecutive in its text.
+void RtfWriter::writeBlock(const QTextBlock &block)
 {
+    const QString text = block.text();
+    qsizetype offset = 0;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        if (!fragment.isValid())
-            continue;
+        const qsizetype length = std::min<qsizetype>(fragment.length(), text.size() - offset);
         writeFormat(formatOf(fragment));
-        const qsizetype length = fragment.length();
-        m_body.commit(putText(m_body.reserve(length * MaxBytesPerUnit), text + fragment.position(), length));
+        m_out.commit(putText(m_out.reserve(length * MaxBytesPerUnit), text.constData() + offset, length));
+        offset += length;
     }
-    m_body.append("\\par\r\n");
+    m_out.append("\\par\r\n");
 }
 
 void RtfWriter::writeFormat(const RunFormat &format)
 {
-    char *const start = m_body.reserve(MaxFormatChangeBytes);
+    char *const start = m_out.reserve(MaxFormatChangeBytes);
     char *out = start;
     const auto flag = [&out](bool was, bool is, std::string_view on, std::string_view off) {
         if (was != is)
@@ -208,7 +259,7 @@ void RtfWriter::writeFormat(const RunFormat &format)
     flag(m_current.strike, format.strike, "\\strike", "\\strike0");
     if (out != start)
         *out++ = ' ';
-    m_body.commit(out);
+    m_out.commit(out);
     m_current = format;
 }
 
@@ -265,36 +316,6 @@ int RtfWriter::colourIndex(QRgb colour)
         return *found;
     m_colours.append(colour);
     return m_colourIndex.insert(colour, int(m_colours.size())).value(); // 0 is the automatic colour
-}
-
-// Font names are GBK like the text (\fcharset134); a semicolon would end the name early.
-QByteArray RtfWriter::header() const
-{
-    ByteSink out;
-    out.append("{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052{\\fonttbl");
-    for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-        QString name = m_fonts.at(i);
-        name.remove(u';');
-        char *line = out.reserve(name.size() * MaxBytesPerUnit + 48);
-        line = putNumber(put(line, "{\\f"), int(i));
-        line = put(line, "\\fnil\\fcharset134 ");
-        line = putText(line, name.constData(), name.size());
-        out.commit(put(line, ";}"));
-    }
-    out.append("}\r\n");
-    if (!m_colours.isEmpty()) {
-        out.append("{\\colortbl ;");
-        for (const QRgb colour : m_colours) {
-            char *line = out.reserve(48);
-            line = putNumber(put(line, "\\red"), qRed(colour));
-            line = putNumber(put(line, "\\green"), qGreen(colour));
-            line = putNumber(put(line, "\\blue"), qBlue(colour));
-            out.commit(put(line, ";"));
-        }
-        out.append("}\r\n");
-    }
-    out.append("{\\*\\generator Tovaki;}\\viewkind4\\uc1");
-    return out.take();
 }
 
 } // namespace
