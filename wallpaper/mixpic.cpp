@@ -1,5 +1,7 @@
 #include "mixpic.h"
 
+#include "tovakierror.h"
+
 #include <algorithm>
 
 #if defined(__SSE2__)
@@ -95,7 +97,6 @@ Placement place(QSize content, QSize background, int rowOffset, bool centerMix)
 
 void blend(QImage &base, const QImage &overlay, QPoint origin, int columns, int rows, int percentage)
 {
-    Q_ASSERT(is32Bit(base) && is32Bit(overlay));
     // Only the overlap of both pictures is touched, whatever the placement asked for.
     const int firstColumn = std::max(0, -origin.x());
     const int endColumn = std::min({columns, overlay.width(), base.width() - origin.x()});
@@ -103,6 +104,8 @@ void blend(QImage &base, const QImage &overlay, QPoint origin, int columns, int 
     const int endRow = std::min({rows, overlay.height(), base.height() - origin.y()});
     if (firstColumn >= endColumn || firstRow >= endRow)
         return;
+    if (!is32Bit(base) || !is32Bit(overlay))
+        throw TovakiError(QStringLiteral("图片合成失败：图片不是每像素 32 位"));
     const int p = std::clamp(percentage, 0, 100);
     for (int r = firstRow; r < endRow; ++r) {
         const auto *src = reinterpret_cast<const quint32 *>(overlay.constScanLine(r)) + firstColumn;

@@ -24,7 +24,8 @@ Placement place(QSize content, QSize background, int rowOffset, bool centerMix);
 // Lays columns × rows of overlay onto base with its pixel (0, 0) at origin. Overlay pixels whose blue,
 // green and red are all 255 leave the base pixel alone; for every other pixel each of the four bytes
 // becomes d + trunc(percentage × (s − d) / 100). Only pixels inside both pictures are read or
-// written. Both pictures must be 32 bits per pixel; percentage is taken within 0 … 100.
+// written. Percentage is taken within 0 … 100. Throws TovakiError when there is something to
+// blend and either picture is not RGB32 or ARGB32.
 void blend(QImage &base, const QImage &overlay, QPoint origin, int columns, int rows, int percentage);
 
 // Converts both pictures in place to 32 bits per pixel, blends as place() says and returns the base,

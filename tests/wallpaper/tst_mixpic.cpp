@@ -1,4 +1,5 @@
 #include "mixpic.h"
+#include "tovakierror.h"
 
 #include <QTest>
 
@@ -58,6 +59,7 @@ private slots:
     void placement();
     void picturesBecome32Bit_data();
     void picturesBecome32Bit();
+    void blendRefusesOtherFormats();
 };
 
 void TestMixPic::pixelBytes_data()
@@ -204,6 +206,13 @@ void TestMixPic::picturesBecome32Bit()
     QCOMPARE(background.format(), expected);
     QCOMPARE(result.constBits(), background.constBits());
     QCOMPARE(result.pixel(50 + 100, 30 + 100), qRgb(128, 128, 128)); // black memo over white
+}
+
+void TestMixPic::blendRefusesOtherFormats()
+{
+    QImage base = filled({8, 8}, 0xFF000000, QImage::Format_RGB888);
+    const QImage overlay = filled({8, 8}, 0xFF000000);
+    QVERIFY_THROWS_EXCEPTION(TovakiError, mixpic::blend(base, overlay, {0, 0}, 8, 8, 50));
 }
 
 QTEST_GUILESS_MAIN(TestMixPic)
