@@ -16,9 +16,9 @@ namespace rtf {
 // Character properties of RTF text, kept as the raw numbers of the control words so comparing them is cheap.
 struct CharProps
 {
-    int font = -1; // font number of \f, -1 for none
+    int font = -1;      // font number of \f, -1 for none
     int halfPoints = 0; // \fs, 0 for the document's default size
-    int colour = 0; // index into the colour table of \cf
+    int colour = 0;     // index into the colour table of \cf
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -71,7 +71,7 @@ private:
     CharProps m_runProps;
     bool m_runHasSurrogate = false;
     quint8 m_gbkLead = 0; // a GBK lead byte waiting for its trail byte
-    QByteArray m_bytes; // text bytes of a code page other than GBK, decoded when the run ends
+    QByteArray m_bytes;   // text bytes of a code page other than GBK, decoded when the run ends
     int m_bytesCodePage = 0;
     int m_pendingParagraphs = 0;
 };

@@ -56,19 +56,26 @@ std::vector<Entry> sortedKeywords()
         {"zwnj", Keyword::ZeroWidthNonJoiner},
     };
     // Every underline style reads as plain underline.
-    for (std::string_view word : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth",
-                                  "ulthd", "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw",
-                                  "ulwave"})
+    for (std::string_view word :
+         {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd", "ulthdash",
+          "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"})
         table.emplace_back(word, Keyword::Underline);
     // Destinations that rich-edit and other writers put around text that is not the document's.
-    for (std::string_view word :
-         {"annotation", "atnauthor", "atnid", "author", "bkmkend", "bkmkstart", "buptim", "colorschememapping",
-          "comment", "creatim", "datastore", "doccomm", "docvar", "filetbl", "fldinst", "footer", "footerf",
-          "footerl", "footerr", "footnote", "ftncn", "ftnsep", "ftnsepc", "generator", "header", "headerf",
-          "headerl", "headerr", "info", "keywords", "latentstyles", "listoverridetable", "listtable", "listtext",
-          "mmathPr", "nonshppict", "object", "objdata", "operator", "pgdsctbl", "pict", "pntext", "printim",
-          "private", "revtbl", "revtim", "rsidtbl", "rxe", "shp", "stylesheet", "subject", "tc", "template",
-          "themedata", "title", "txe", "userprops", "xe", "xmlnstbl"})
+    for (std::string_view word : {"annotation", "atnauthor",  "atnid",        "author",
+                                  "bkmkend",    "bkmkstart",  "buptim",       "colorschememapping",
+                                  "comment",    "creatim",    "datastore",    "doccomm",
+                                  "docvar",     "filetbl",    "fldinst",      "footer",
+                                  "footerf",    "footerl",    "footerr",      "footnote",
+                                  "ftncn",      "ftnsep",     "ftnsepc",      "generator",
+                                  "header",     "headerf",    "headerl",      "headerr",
+                                  "info",       "keywords",   "latentstyles", "listoverridetable",
+                                  "listtable",  "listtext",   "mmathPr",      "nonshppict",
+                                  "object",     "objdata",    "operator",     "pgdsctbl",
+                                  "pict",       "pntext",     "printim",      "private",
+                                  "revtbl",     "revtim",     "rsidtbl",      "rxe",
+                                  "shp",        "stylesheet", "subject",      "tc",
+                                  "template",   "themedata",  "title",        "txe",
+                                  "userprops",  "xe",         "xmlnstbl"})
         table.emplace_back(word, Keyword::SkipDestination);
     std::sort(table.begin(), table.end());
     return table;

@@ -587,7 +587,8 @@ void RtfReader::colourTableText(const char *bytes, qsizetype count)
             continue;
         if (m_colours.size() < MaxTableEntries) {
             const bool automatic = m_red < 0 && m_green < 0 && m_blue < 0;
-            m_colours.append(automatic ? QColor() : QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
+            m_colours.append(automatic ? QColor()
+                                       : QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
         }
         m_red = m_green = m_blue = -1;
         m_builder.tablesChanged();

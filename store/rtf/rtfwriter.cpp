@@ -159,9 +159,7 @@ private:
     ByteSink m_out;
 };
 
-RtfWriter::RtfWriter(const QTextDocument *document) : m_document(document), m_defaultFont(document->defaultFont())
-{
-}
+RtfWriter::RtfWriter(const QTextDocument *document) : m_document(document), m_defaultFont(document->defaultFont()) {}
 
 // The tables come first in RTF, so one pass collects the formats; the output is sized for the worst case
 // once, and squeezed at the end, instead of growing and copying.

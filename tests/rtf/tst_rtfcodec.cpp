@@ -3,10 +3,10 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -117,7 +117,13 @@ void fill(QTextDocument &document, const Runs &runs)
 Run run(const QString &text, const QString &family, qreal points, const QColor &colour = QColor(),
         const QString &flags = QString())
 {
-    return Run{text, family, points, colour, flags.contains(u'b'), flags.contains(u'i'), flags.contains(u'u'),
+    return Run{text,
+               family,
+               points,
+               colour,
+               flags.contains(u'b'),
+               flags.contains(u'i'),
+               flags.contains(u'u'),
                flags.contains(u's')};
 }
 
@@ -193,7 +199,8 @@ void TestRtfCodec::readsCorpus_data()
     QTest::newRow("empty rich-edit page is an empty document") << "empty_page.rtf" << QString();
     QTest::newRow("paragraphs, tab and line break; the last \\par is the final mark")
         << "paragraphs.rtf" << u"第一行\nsecond\ttabbed\u2028broken\n"_s;
-    QTest::newRow("\\u with \\uc fallbacks, negative values and a surrogate pair") << "unicode.rtf" << u"A€B😀C你D好E世F"_s;
+    QTest::newRow("\\u with \\uc fallbacks, negative values and a surrogate pair")
+        << "unicode.rtf" << u"A€B😀C你D好E世F"_s;
     QTest::newRow("tables, pictures, \\bin, bullets and field instructions are skipped")
         << "destinations.rtf" << u"onetwothreelink"_s;
     QTest::newRow("code page follows the font's charset, \\ansicpg otherwise") << "fonts.rtf" << u"中café黑字文"_s;
@@ -219,20 +226,32 @@ void TestRtfCodec::readsFormats_data()
 
     const QString song = u"宋体"_s;
     const QColor red(255, 0, 0);
-    QTest::newRow("rich-edit font and \\fs22 give SimSun 11 pt") << "richedit_typical.rtf" << u"你好"_s << run({}, song, 11);
-    QTest::newRow("\\cf1 is the colour table's first colour") << "richedit_typical.rtf" << "red" << run({}, song, 11, red);
-    QTest::newRow("text without character format") << "formats.rtf" << "plain" << run({}, song, 11);
-    QTest::newRow("\\b is bold") << "formats.rtf" << "bold" << run({}, song, 11, {}, "b");
-    QTest::newRow("\\i is italic") << "formats.rtf" << "italic" << run({}, song, 11, {}, "i");
-    QTest::newRow("\\ul is underline") << "formats.rtf" << "under" << run({}, song, 11, {}, "u");
-    QTest::newRow("\\strike is strike-out") << "formats.rtf" << "strike" << run({}, song, 11, {}, "s");
-    QTest::newRow("formats inside a group") << "formats.rtf" << "group" << run({}, song, 11, QColor(0, 128, 0), "b");
-    QTest::newRow("the group's end restores the format") << "formats.rtf" << "red" << run({}, song, 11, red);
-    QTest::newRow("\\plain resets to the default font") << "formats.rtf" << "reset" << run({}, song, 9);
-    QTest::newRow("\\ulw and \\i1 turn underline and italic on") << "formats.rtf" << "wavy" << run({}, song, 9, {}, "iu");
-    QTest::newRow("\\fs21 is 10.5 pt") << "formats.rtf" << "half" << run({}, song, 10.5);
-    QTest::newRow("a field result keeps its format")
-        << "destinations.rtf" << "link" << run({}, song, 9, QColor(0, 0, 255), "u");
+    QTest::newRow("rich-edit font and \\fs22 give SimSun 11 pt")
+        << "richedit_typical.rtf" << u"你好"_s << run({}, song, 11);
+    QTest::newRow("\\cf1 is the colour table's first colour") << "richedit_typical.rtf"
+                                                              << "red" << run({}, song, 11, red);
+    QTest::newRow("text without character format") << "formats.rtf"
+                                                   << "plain" << run({}, song, 11);
+    QTest::newRow("\\b is bold") << "formats.rtf"
+                                 << "bold" << run({}, song, 11, {}, "b");
+    QTest::newRow("\\i is italic") << "formats.rtf"
+                                   << "italic" << run({}, song, 11, {}, "i");
+    QTest::newRow("\\ul is underline") << "formats.rtf"
+                                       << "under" << run({}, song, 11, {}, "u");
+    QTest::newRow("\\strike is strike-out") << "formats.rtf"
+                                            << "strike" << run({}, song, 11, {}, "s");
+    QTest::newRow("formats inside a group") << "formats.rtf"
+                                            << "group" << run({}, song, 11, QColor(0, 128, 0), "b");
+    QTest::newRow("the group's end restores the format") << "formats.rtf"
+                                                         << "red" << run({}, song, 11, red);
+    QTest::newRow("\\plain resets to the default font") << "formats.rtf"
+                                                        << "reset" << run({}, song, 9);
+    QTest::newRow("\\ulw and \\i1 turn underline and italic on") << "formats.rtf"
+                                                                 << "wavy" << run({}, song, 9, {}, "iu");
+    QTest::newRow("\\fs21 is 10.5 pt") << "formats.rtf"
+                                       << "half" << run({}, song, 10.5);
+    QTest::newRow("a field result keeps its format") << "destinations.rtf"
+                                                     << "link" << run({}, song, 9, QColor(0, 0, 255), "u");
     QTest::newRow("font with charset 0") << "fonts.rtf" << u"café"_s << run({}, "Arial", 10);
     QTest::newRow("GBK font name") << "fonts.rtf" << u"黑"_s << run({}, u"黑体"_s, 10.5);
     QTest::newRow("font without charset") << "fonts.rtf" << u"字"_s << run({}, "Courier New", 10.5);
@@ -277,7 +296,10 @@ void TestRtfCodec::readsSnippets_data()
     QTest::newRow("lead byte with a literal trail byte") << "{\\rtf1\\ansicpg936 \\'81@}"_ba << u"丂"_s;
     QTest::newRow("no \\ansicpg means code page 1252") << "{\\rtf1 caf\\'e9}"_ba << u"café"_s;
     QTest::newRow("cell and row read as tab and paragraph") << "{\\rtf1 a\\cell b\\row c}"_ba << u"a\tb\nc"_s;
-    QTest::newRow("NUL and other control bytes are dropped") << QByteArray("{\\rtf1 a\0\x01\x1f" "b}", 13) << u"ab"_s;
+    QTest::newRow("NUL and other control bytes are dropped") << QByteArray("{\\rtf1 a\0\x01\x1f"
+                                                                           "b}",
+                                                                           13)
+                                                             << u"ab"_s;
 }
 
 void TestRtfCodec::readsSnippets()
@@ -372,10 +394,10 @@ void TestRtfCodec::survivesEveryTruncation()
 // Random bytes, and random mixes of RTF pieces, after the RTF signature.
 void TestRtfCodec::survivesRandomBytes()
 {
-    static const QList<QByteArray> pieces = {"{",     "}",    "\\",      "\\'",     "\\'c4",   "\\'e3", "\\u",
-                                             "\\u-",  "-10179", "?",     "\\uc",    "5",       "\\bin", "3 ",
-                                             "\\*",   "\\f",  "\\fonttbl", "\\colortbl", ";",   "\\par", "\\pict",
-                                             "abc",   " ",    "\\fs",    "\\cf",    "\\b",     "\0",    "\xff"};
+    static const QList<QByteArray> pieces = {"{",    "}",      "\\",        "\\'",        "\\'c4", "\\'e3", "\\u",
+                                             "\\u-", "-10179", "?",         "\\uc",       "5",     "\\bin", "3 ",
+                                             "\\*",  "\\f",    "\\fonttbl", "\\colortbl", ";",     "\\par", "\\pict",
+                                             "abc",  " ",      "\\fs",      "\\cf",       "\\b",   "\0",    "\xff"};
     QRandomGenerator random(20240611);
     for (int round = 0; round < 300; ++round) {
         QByteArray rtf = "{\\rtf1";
@@ -402,7 +424,8 @@ void TestRtfCodec::readsPlainText_data()
     QTest::newRow("GBK bytes with CR LF lines") << "\xb5\xda\xd2\xbb\r\n\xb5\xda\xb6\xfe"_ba << u"第一\n第二"_s;
     QTest::newRow("UTF-8 bytes") << u"你好 abc"_s.toUtf8() << u"你好 abc"_s;
     QTest::newRow("UTF-8 with byte order mark") << "\xEF\xBB\xBF"_ba + u"你好"_s.toUtf8() << u"你好"_s;
-    QTest::newRow("UTF-8 cut inside a character reads as GBK") << u"你好"_s.toUtf8().chopped(1) << gbk::decode(u"你好"_s.toUtf8().chopped(1));
+    QTest::newRow("UTF-8 cut inside a character reads as GBK")
+        << u"你好"_s.toUtf8().chopped(1) << gbk::decode(u"你好"_s.toUtf8().chopped(1));
     QTest::newRow("NUL bytes are dropped") << QByteArray("a\0b", 3) << u"ab"_s;
 }
 
@@ -446,7 +469,8 @@ void TestRtfCodec::writesRichEditDialect_data()
     QTest::addColumn<QByteArray>("expected"); // a piece of the output
 
     QTest::newRow("header") << u"a"_s << "{\\rtf1\\ansi\\ansicpg936\\deff0"_ba;
-    QTest::newRow("font names are GBK with charset 134") << u"a"_s << "{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}"_ba;
+    QTest::newRow("font names are GBK with charset 134")
+        << u"a"_s << "{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}"_ba;
     QTest::newRow("one fallback character per \\u") << u"a"_s << "\\viewkind4\\uc1\\pard"_ba;
     QTest::newRow("font and size before the text") << u"a"_s << "\\f0\\fs22 a\\par"_ba;
     QTest::newRow("GBK characters as \\' pairs") << u"你好"_s << "\\'c4\\'e3\\'ba\\'c3"_ba;
@@ -479,10 +503,9 @@ void TestRtfCodec::roundTripsFormats_data()
 
     const QString song = u"宋体"_s;
     const QColor red(255, 0, 0);
-    QTest::newRow("Chinese and ASCII keep font and size")
-        << Runs{run(u"中文 and ASCII"_s, song, 11)};
+    QTest::newRow("Chinese and ASCII keep font and size") << Runs{run(u"中文 and ASCII"_s, song, 11)};
     QTest::newRow("bold, italic, underline and strike-out")
-        << Runs{run("b", song, 11, {}, "b"), run("i", song, 11, {}, "i"), run("u", song, 11, {}, "u"),
+        << Runs{run("b", song, 11, {}, "b"), run("i", song, 11, {}, "i"),      run("u", song, 11, {}, "u"),
                 run("s", song, 11, {}, "s"), run("all", song, 11, {}, "bius"), run("none", song, 11)};
     QTest::newRow("colours, and the automatic colour stays unset")
         << Runs{run(u"红"_s, song, 11, red), run(u"自动"_s, song, 11), run(u"绿"_s, song, 11, QColor(0, 128, 0)),
@@ -492,8 +515,7 @@ void TestRtfCodec::roundTripsFormats_data()
         << Runs{run("a", u"黑体"_s, 12), run("b", "Arial", 12), run("c", u"楷体_GB2312"_s, 12), run("d", "Arial", 14)};
     QTest::newRow("paragraphs, empty paragraphs, tabs and line breaks")
         << Runs{run(u"第一段\t制表\u2028换行\n\n第三段\n"_s, song, 11), run(u"bold\nnext"_s, song, 11, {}, "b")};
-    QTest::newRow("characters outside GBK")
-        << Runs{run(u"😀 ก 가 ß €"_s, song, 11), run(u"𠀀"_s, u"宋体-ExtB"_s, 11)};
+    QTest::newRow("characters outside GBK") << Runs{run(u"😀 ก 가 ß €"_s, song, 11), run(u"𠀀"_s, u"宋体-ExtB"_s, 11)};
     QTest::newRow("RTF syntax characters in text and font name")
         << Runs{run(u"{\\par} \\u20320? ;"_s, u"Odd{Font}\\"_s, 11)};
 }
@@ -513,9 +535,9 @@ void TestRtfCodec::roundTripsFormats()
 
 void TestRtfCodec::roundTripsRandomDocuments()
 {
-    static const QStringList pieces = {u"abc "_s, u"Hello, world."_s, u"{}\\"_s, u"中文"_s, u"备忘录"_s, u"，。！"_s,
-                                       u"😀"_s, u"𠀀"_s, u"€©±é"_s, u"ßαЖ"_s, u"ก가"_s, u"\t"_s, u"\n"_s,
-                                       u"\u2028"_s, u"12345"_s, u"?"_s};
+    static const QStringList pieces = {
+        u"abc "_s, u"Hello, world."_s, u"{}\\"_s, u"中文"_s, u"备忘录"_s, u"，。！"_s, u"😀"_s,     u"𠀀"_s,
+        u"€©±é"_s, u"ßαЖ"_s,           u"ก가"_s,  u"\t"_s,   u"\n"_s,     u"\u2028"_s, u"12345"_s, u"?"_s};
     static const QStringList families = {u"宋体"_s, u"黑体"_s, u"Arial"_s, u"Microsoft YaHei"_s, u"楷体_GB2312"_s};
     static const QList<qreal> sizes = {9, 10.5, 11, 12, 14, 20.5, 36};
     QRandomGenerator random(20240612);
