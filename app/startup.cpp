@@ -12,6 +12,8 @@
 #include "upicpreview.h"
 #include "upicsel.h"
 
+#include <QFont>
+
 #include <memory>
 
 namespace {
@@ -28,6 +30,11 @@ int runProgram(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("tovaki"));
     QApplication::setApplicationDisplayName(messages::AppTitle);
     installMessageBoxes();
+    // The fonts the forms name are Windows fonts; any installed CJK font stands in for them.
+    const QStringList cjkFonts = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                                  QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("AR PL UMing CN")};
+    QFont::insertSubstitutions(QStringLiteral("宋体"), cjkFonts);
+    QFont::insertSubstitutions(QStringLiteral("微软雅黑"), cjkFonts);
 
     // Created in this order; each runs its creation step while it is made, and all live until the end.
     auto dm = std::make_unique<TDM>();

@@ -1,10 +1,16 @@
 #include "umain.h"
 
+#include "datebanner.h"
+#include "formsize.h"
 #include "guard.h"
 #include "lifecycle.h"
 #include "ui_umain.h"
+#include "uglobal.h"
 
 #include <QCloseEvent>
+#include <QDate>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextEdit>
 
 int FocusedPane = -1;
@@ -26,18 +32,17 @@ TMainFrm::TMainFrm(NoteDb &db, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ui(new Ui::TMainFrm),
       m_pages(db, [this](PagePanel panel) { return documentsOf(panelEditors(panel)); })
 {
+    Q_INIT_RESOURCE(images);
     setObjectName(QStringLiteral("MainFrm"));
     ui->setupUi(this);
-    setMinimumSize(600, 450);
-    setMaximumSize(1280, 800);
+    setupFrame();
+    setupPages();
+    setupMatrix();
 
     connect(ui->rdtAbc, &QTextEdit::textChanged, this, [this] { guarded([this] { rdtAbcChange(); }); });
     ui->rdtAbc->installEventFilter(this);
-    for (QTextEdit *pane : panelEditors(PagePanel::Six)) {
+    for (QTextEdit *pane : panelEditors(PagePanel::Six))
         connect(pane, &QTextEdit::textChanged, this, [this] { guarded([this] { redt1Exit(); }); });
-        pane->installEventFilter(this);
-    }
-    ui->img_close_highlight->installEventFilter(this);
 
     guarded([this] { FormCreate(); });
 }
@@ -57,12 +62,23 @@ QList<QTextEdit *> TMainFrm::panelEditors(PagePanel panel) const
 
 void TMainFrm::FormCreate()
 {
-    // 1–2: double-buffered painting is Qt's default; there is no OLE to initialise.
-    // 3–4: shared state to its initial values.
+    // 1–2: Qt paints double-buffered by itself, and there is no OLE to initialise.
+    // 3–4: the shared state to its initial values.
+    CurBGPic.clear();
+    ResetBGPicList();
     CurPage = 0;
     FocusedPane = -1;
-    // 5: the date banner.
-    // 6–8: the confirmation setting and the background list.
+    // 5: the date banner, once; it stays on the start date.
+    ui->lblDateTime->setText(dateBannerText(QDate::currentDate()));
+    ui->lblDateTime->adjustSize();
+    // 6–7: the confirmation setting.
+    // 8: the background list.
+    LoadBGPicList(false);
+}
+
+void TMainFrm::LoadBGPicList(bool StartAtCurrent)
+{
+    ::LoadBGPicList(CurBGPic, BGPicIndex, StartAtCurrent);
 }
 
 void TMainFrm::showEvent(QShowEvent *event)
@@ -78,34 +94,56 @@ void TMainFrm::FormShow()
 {
     LoadFormSize();
     ShowPagePart();
+    LayoutSixPanes();
+    // The information panel starts here.
 }
-
-void TMainFrm::ShowPagePart()
-{
-    if (CurPage == 3)
-        ui->pnlSix->show();
-    LoadPage(CurPage);
-}
-
-void TMainFrm::LoadFormSize()
-{
-    CurPage = 1;
-}
-
-void TMainFrm::SaveFormSize() {}
 
 void TMainFrm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    applyAnchors();
     guarded([this] { FormResize(); });
 }
 
 void TMainFrm::FormResize()
 {
-    // pnlRight follows all four window edges; the page panels fill it.
-    ui->pnlRight->setGeometry(319, 72, width() - 319 - 6, height() - 72 - 48);
-    ui->pnlABC->setGeometry(0, 0, ui->pnlRight->width(), ui->pnlRight->height());
-    ui->rdtAbc->setGeometry(2, 2, ui->pnlABC->width() - 4, ui->pnlABC->height() - 4);
+    repaint();
+    ui->rdtAbc->viewport()->repaint();
+    // Repaints and queued input run before the layout, which then reads the sizes as they are.
+    QCoreApplication::processEvents();
+    LayoutSixPanes();
+    ShowPaneMark(FocusedPane);
+    RefreshEditors();
+}
+
+void TMainFrm::LoadFormSize()
+{
+    FormSizeFields fields{CurPage, SavedWidth, SavedHeight, SavedLeft, SavedTop};
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    const auto keep = [this](const FormSizeFields &f) {
+        CurPage = f.CurPage;
+        SavedWidth = f.SavedWidth;
+        SavedHeight = f.SavedHeight;
+        SavedLeft = f.SavedLeft;
+        SavedTop = f.SavedTop;
+    };
+    try {
+        loadFormSize(fields, screenSize, [this](const FormSizeFields &f) {
+            // The size limits of the window hold the actual size; the saved fields keep what was read.
+            resize(f.SavedWidth, f.SavedHeight);
+            move(f.SavedLeft, f.SavedTop);
+        });
+    } catch (...) {
+        keep(fields);
+        throw;
+    }
+    keep(fields);
+}
+
+void TMainFrm::SaveFormSize()
+{
+    saveFormSize(FormSizeFields{CurPage, SavedWidth, SavedHeight, SavedLeft, SavedTop});
 }
 
 void TMainFrm::rdtAbcChange()
@@ -121,20 +159,6 @@ void TMainFrm::rdtAbcExit()
 void TMainFrm::redt1Exit()
 {
     AutoSavePage();
-}
-
-bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusOut) {
-        if (watched == ui->rdtAbc)
-            guarded([this] { rdtAbcExit(); });
-        else if (qobject_cast<QTextEdit *>(watched))
-            guarded([this] { redt1Exit(); });
-    } else if (watched == ui->img_close_highlight && event->type() == QEvent::MouseButtonRelease) {
-        guarded([this] { img_close_highlightClick(); });
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TMainFrm::img_close_highlightClick()
@@ -161,5 +185,5 @@ void TMainFrm::closeEvent(QCloseEvent *event)
 
 void TMainFrm::FormClose()
 {
-    // The system's close: nothing is saved here; every edit is already stored.
+    // The system's close: nothing is saved here, every edit is already stored.
 }

@@ -1,22 +1,23 @@
 #pragma once
 
+#include "captionlooks.h"
 #include "pagestore.h"
 
 #include <QList>
+#include <QPoint>
 #include <QWidget>
-
-#include <memory>
 
 namespace Ui {
 class TMainFrm;
 }
 class NoteDb;
+class QMenu;
 class QTextEdit;
 
 // The index 0 … 5 of the matrix pane in which a mouse button was last pressed; -1 before the first press.
 extern int FocusedPane;
 
-// The main window: the frame, the pages and their editors.
+// The main window: its own frame and caption buttons, the date banner, and the pages with their editors.
 class TMainFrm : public QWidget
 {
     Q_OBJECT
@@ -30,6 +31,9 @@ public:
     qint32 SavedHeight = 0;
     qint32 SavedLeft = 0;
     qint32 SavedTop = 0;
+    // The current background picture, and the list entry the next apply uses.
+    QString CurBGPic;
+    qint32 BGPicIndex = 0;
 
     bool LoadPage(int page) { return m_pages.LoadPage(page); }
     void SavePage(int page) { m_pages.SavePage(page); }
@@ -39,10 +43,31 @@ public:
     // The rich-text editors of a panel in its child order; pnlSix: redt6 … redt1.
     QList<QTextEdit *> panelEditors(PagePanel panel) const;
 
-    // The close image's path: save the page, remember the bounds, write the window settings, end.
+    void LoadBGPicList(bool StartAtCurrent);
+
+    // Frame.
     void img_close_highlightClick();
-    // Options menu "退出程序": end without saving.
+    void img_mini_highlightClick();
     void N_ExitPrjClick();
+    void LoadFormSize();
+    void SaveFormSize();
+
+    // Pages.
+    void spbAbcMenuClick();
+    void N_AClick();
+    void N_BClick();
+    void N_CClick();
+    void btnAbc_AClick();
+    void btnAbc_BClick();
+    void btnAbc_CClick();
+
+    // Six-pane matrix.
+    void LayoutSixPanes();
+    void ShowPaneMark(int pane);
+    void RefreshEditors();
+
+    Ui::TMainFrm *form() const { return ui; }
+    QMenu *pageMenu() const { return m_ppABC; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -55,16 +80,37 @@ private:
     void FormShow();
     void FormResize();
     void FormClose();
-    void LoadFormSize();
-    void SaveFormSize();
     void ShowPagePart();
+    void switchToAbcPage(int page);
+
+    // Frame.
+    void setupFrame();
+    void applyAnchors();
+    void setCaptionLooks(const CaptionLooks &looks);
+    void dragOrResizeFrom(QWidget *source, Qt::MouseButton button);
+    void followManualDrag();
+    Qt::Edges edgesAt(QPoint windowPos) const;
+
+    // Pages and matrix.
+    void setupPages();
+    void setupMatrix();
+    void setAbcColour(const QColor &colour);
+    void redtMouseDown(int pane);
+    void redt1MouseUp();
     void rdtAbcChange();
     void rdtAbcExit();
     void redt1Exit();
 
     Ui::TMainFrm *ui;
     PageStore m_pages;
+    QMenu *m_ppABC = nullptr;
     bool m_shown = false;
+    bool m_inResize = false;
+    // Frame moves and resizes without a window manager to hand them to.
+    Qt::Edges m_manualEdges;
+    bool m_manualActive = false;
+    QPoint m_manualStart;
+    QRect m_manualGeometry;
 };
 
 extern TMainFrm *MainFrm;
