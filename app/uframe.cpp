@@ -121,7 +121,11 @@ void TMainFrm::applyAnchors()
     place(ui->img_mini_highlight, {1194, 1, 28, 20}, topRight);
     place(ui->img_mini_down, {1194, 1, 28, 20}, topRight);
     place(ui->lblSet, {1109, 51, ui->lblSet->width(), ui->lblSet->height()}, topRight);
-    place(ui->imgAppToDesk, {1000, 36, 100, 32}, topRight);
+    // At the narrowest widths the options label would slide onto the page selector.
+    const int lblSetMinLeft = ui->spbAbcMenu->geometry().right() + 4;
+    if (ui->lblSet->x() < lblSetMinLeft)
+        ui->lblSet->move(lblSetMinLeft, ui->lblSet->y());
+    place(ui->imgAppToDesk, {1168, 24, 90, 28}, topRight);
     place(ui->pnlRight, {319, 72, 939, 642}, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom);
     const QRect right = ui->pnlRight->rect();
     ui->shpRight->setGeometry(right);

@@ -282,23 +282,23 @@ QImage addToDesk()
 
 QImage appToDesk()
 {
-    QImage image = transparentCanvas({100, 32});
+    QImage image = transparentCanvas({90, 28});
     QPainter p(&image);
     smooth(p);
-    const QRectF pill(0.5, 0.5, 99, 31);
+    const QRectF pill(0.5, 0.5, 89, 27);
     p.setPen(QPen(QColor(36, 92, 176), 1));
     p.setBrush(vertical(pill.top(), pill.bottom(), QColor(96, 164, 238), Blue));
     p.drawRoundedRect(pill, 6, 6);
     // A small screen: the command puts the memo on the desktop.
-    p.setPen(roundPen(Qt::white, 1.4));
+    p.setPen(roundPen(Qt::white, 1.3));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(9, 9, 15, 10.5), 1.5, 1.5);
-    p.drawLine(QPointF(16.5, 19.5), QPointF(16.5, 22.5));
-    p.drawLine(QPointF(12.5, 23), QPointF(20.5, 23));
+    p.drawRoundedRect(QRectF(7.5, 7.5, 13, 9), 1.5, 1.5);
+    p.drawLine(QPointF(14, 16.5), QPointF(14, 19.5));
+    p.drawLine(QPointF(10.5, 20), QPointF(17.5, 20));
 
-    p.setFont(uiFont(13, true));
+    p.setFont(uiFont(12, true));
     p.setPen(Qt::white);
-    p.drawText(QRectF(28, 0, 68, 32), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("应用到桌面"));
+    p.drawText(QRectF(24, 0, 63, 28), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("应用到桌面"));
     return image;
 }
 
@@ -371,7 +371,7 @@ QList<FramePicture> framePictures()
         {QStringLiteral("title_bar.png"), {49, 24}, [] { return framedBar(QColor(234, 234, 234)); }},
         {QStringLiteral("sel_color.png"), {49, 24}, [] { return framedBar(QColor(245, 239, 203)); }},
         {QStringLiteral("add_to_desk.png"), {200, 93}, addToDesk},
-        {QStringLiteral("app_to_desk.png"), {100, 32}, appToDesk},
+        {QStringLiteral("app_to_desk.png"), {90, 28}, appToDesk},
         {QStringLiteral("font.png"), {20, 17}, fontTool},
         {QStringLiteral("date.png"), {44, 15}, dateTool},
         {QStringLiteral("red_color.png"), {20, 11}, colourTool},

@@ -115,3 +115,33 @@ bool held(const QString &path)
 }
 
 } // namespace lockfile
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+namespace desktop {
+
+QImage grab(const QRect &screenRect)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QImage();
+    return screen->grabWindow(0, screenRect.x(), screenRect.y(), screenRect.width(), screenRect.height()).toImage();
+}
+
+QColor waitForPixel(QPoint screenPoint, const QColor &expected, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QColor seen;
+    do {
+        const QImage pixel = grab(QRect(screenPoint, QSize(1, 1)));
+        seen = pixel.isNull() ? QColor() : pixel.pixelColor(0, 0);
+        if (seen.rgb() == expected.rgb())
+            return seen;
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return seen;
+}
+
+} // namespace desktop

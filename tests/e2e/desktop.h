@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QProcess>
+#include <QColor>
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -37,3 +39,10 @@ namespace lockfile {
 // Whether some process holds the flock of that file (read from /proc/locks, without touching the lock).
 bool held(const QString &path);
 } // namespace lockfile
+
+namespace desktop {
+// Waits until the pixel at the screen point has the colour, and returns the colour seen last.
+QColor waitForPixel(QPoint screenPoint, const QColor &expected, int timeoutMs = 8000);
+// The screen's pixels in the rectangle (needs the test's own X connection).
+QImage grab(const QRect &screenRect);
+} // namespace desktop

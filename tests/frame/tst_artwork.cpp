@@ -43,7 +43,7 @@ void TestArtwork::picturesHaveTheirSizes_data()
     QTest::newRow("the title bar") << QStringLiteral(":/images/title_bar.png") << QSize(49, 24);
     QTest::newRow("the highlight bar") << QStringLiteral(":/images/sel_color.png") << QSize(49, 24);
     QTest::newRow("the background picture button") << QStringLiteral(":/images/add_to_desk.png") << QSize(200, 93);
-    QTest::newRow("the apply-to-desktop button") << QStringLiteral(":/images/app_to_desk.png") << QSize(100, 32);
+    QTest::newRow("the apply-to-desktop button") << QStringLiteral(":/images/app_to_desk.png") << QSize(90, 28);
     QTest::newRow("the font tool") << QStringLiteral(":/images/font.png") << QSize(20, 17);
     QTest::newRow("the date tool") << QStringLiteral(":/images/date.png") << QSize(44, 15);
     QTest::newRow("the colour tool") << QStringLiteral(":/images/red_color.png") << QSize(20, 11);
