@@ -1,0 +1,278 @@
+#include "lifecycle.h"
+#include "messages.h"
+#include "notedb.h"
+#include "paths.h"
+#include "programfolder.h"
+#include "rtfcodec.h"
+#include "ui_umain.h"
+#include "umain.h"
+
+#include <QDate>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+#include <QTextDocument>
+
+#include <memory>
+
+namespace {
+
+QString plainOf(const QByteArray &bytes)
+{
+    QTextDocument doc;
+    rtf::loadDocument(bytes, &doc);
+    return doc.toPlainText();
+}
+
+void writeLines(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+void typeInto(QTextEdit *editor, const QString &text)
+{
+    editor->moveCursor(QTextCursor::End);
+    QTest::keyClicks(editor, text);
+}
+
+} // namespace
+
+// The main window over a real database, shown as the program shows it.
+class TestPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void switchingAToBAndBackKeepsEachPagesText();
+    void pageCStoresItsPanesInTbC();
+    void choosingThePageOnShowSavesAndReloadsIt();
+    void storedPageDecidesWhatShows_data();
+    void storedPageDecidesWhatShows();
+    void unreadableSettingsFileLeavesThePageUnloaded();
+    void matrixFollowsTheWindowSize_data();
+    void matrixFollowsTheWindowSize();
+    void pressInAPaneMarksItsTitle_data();
+    void pressInAPaneMarksItsTitle();
+    void creationLoadsTheBackgroundList();
+    void bannerShowsToday();
+
+private:
+    void showWindow();
+    Ui::TMainFrm *ui() const { return m_window->form(); }
+    QByteArray column(const char *table, const char *name) const
+    {
+        return testdb::column(m_folder->databasePath(), table, name).value_or("<no row>");
+    }
+
+    std::unique_ptr<ProgramFolder> m_folder;
+    std::unique_ptr<NoteDb> m_db;
+    std::unique_ptr<TMainFrm> m_window;
+    QStringList m_shown;
+    messages::Sink m_previous;
+};
+
+void TestPages::init()
+{
+    m_folder = std::make_unique<ProgramFolder>();
+    m_folder->makeDatabase();
+    testdb::setColumn(m_folder->databasePath(), "tb_A", "SundayCon", "text of A");
+    testdb::setColumn(m_folder->databasePath(), "tb_B", "SundayCon", "text of B");
+    testdb::setColumn(m_folder->databasePath(), "tb_C", "SaturdayCon", "first pane");
+    testdb::setColumn(m_folder->databasePath(), "tb_C", "SundayCon", "untouched");
+    testdb::setColumn(m_folder->databasePath(), "tb_D", "MondayCon", "text of D");
+    paths::setProgramFolder(m_folder->path());
+    m_shown.clear();
+    m_previous = messages::setSink([this](messages::Kind, const QString &text) { m_shown.append(text); });
+    m_db = std::make_unique<NoteDb>();
+    m_db->open(m_folder->databasePath());
+}
+
+void TestPages::showWindow()
+{
+    m_window = std::make_unique<TMainFrm>(*m_db);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestPages::cleanup()
+{
+    m_window.reset();
+    m_db.reset();
+    messages::setSink(m_previous);
+    paths::setProgramFolder(QString());
+    lifecycle::resetEndRequest();
+    FocusedPane = -1;
+}
+
+void TestPages::switchingAToBAndBackKeepsEachPagesText()
+{
+    showWindow();
+    QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of A"));
+    m_window->N_BClick();
+    QCOMPARE(m_window->CurPage, 2);
+    QCOMPARE(ui()->spbAbcMenu->text(), QStringLiteral("B"));
+    QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of B"));
+    typeInto(ui()->rdtAbc, " more");
+    QCOMPARE(plainOf(column("tb_B", "SundayCon")), QStringLiteral("text of B more"));
+
+    m_window->N_AClick();
+    QCOMPARE(m_window->CurPage, 1);
+    QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of A"));
+    QCOMPARE(ui()->rdtAbc->palette().color(QPalette::Base), QColor(249, 251, 224));
+    QVERIFY(!ui()->pnlSix->isVisible());
+    QCOMPARE(plainOf(column("tb_A", "SundayCon")), QStringLiteral("text of A"));
+    QVERIFY(m_shown.isEmpty());
+}
+
+void TestPages::pageCStoresItsPanesInTbC()
+{
+    showWindow();
+    m_window->N_CClick();
+    QCOMPARE(m_window->CurPage, 3);
+    QVERIFY(ui()->pnlSix->isVisible());
+    QCOMPARE(ui()->redt1->toPlainText(), QStringLiteral("first pane"));
+    typeInto(ui()->redt6, "temporary");
+    QCOMPARE(plainOf(column("tb_C", "MondayCon")), QStringLiteral("temporary"));
+    QCOMPARE(plainOf(column("tb_C", "SaturdayCon")), QStringLiteral("first pane"));
+    QCOMPARE(column("tb_C", "SundayCon"), QByteArray("untouched"));
+    QCOMPARE(ui()->rdtAbc->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+
+    // Back on A the panes keep their text hidden; the next switch to C reloads them.
+    m_window->N_AClick();
+    ui()->redt6->document()->setPlainText("changed while hidden");
+    m_window->N_CClick();
+    QCOMPARE(ui()->redt6->toPlainText(), QStringLiteral("temporary"));
+}
+
+void TestPages::choosingThePageOnShowSavesAndReloadsIt()
+{
+    showWindow();
+    typeInto(ui()->rdtAbc, "!");
+    m_window->N_AClick();
+    QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of A!"));
+    QCOMPARE(plainOf(column("tb_A", "SundayCon")), QStringLiteral("text of A!"));
+    QCOMPARE(m_window->CurPage, 1);
+}
+
+void TestPages::storedPageDecidesWhatShows_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("matrix");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("abcText");
+    QTest::newRow("no settings file shows page A") << QByteArray() << 1 << false << "A" << "text of A";
+    QTest::newRow("stored page B") << QByteArray("2\r\n800\r\n600\r\n0\r\n0\r\n") << 2 << false << "B" << "text of B";
+    QTest::newRow("stored page C shows the matrix")
+        << QByteArray("3\r\n800\r\n600\r\n0\r\n0\r\n") << 3 << true << "C" << QString();
+    QTest::newRow("stored page D shows tb_D under the caption C")
+        << QByteArray("4\r\n800\r\n600\r\n0\r\n0\r\n") << 4 << false << "C" << "text of D";
+}
+
+void TestPages::storedPageDecidesWhatShows()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(int, page);
+    QFETCH(bool, matrix);
+    QFETCH(QString, caption);
+    QFETCH(QString, abcText);
+    if (!settings.isEmpty())
+        writeLines(m_folder->file("Data/FormSize.ini"), settings);
+    showWindow();
+    QCOMPARE(m_window->CurPage, page);
+    QCOMPARE(ui()->pnlSix->isVisible(), matrix);
+    QCOMPARE(ui()->spbAbcMenu->text(), caption);
+    QCOMPARE(ui()->rdtAbc->toPlainText(), abcText);
+    QCOMPARE(ui()->rdtAbc->palette().color(QPalette::Base), QColor(249, 251, 224));
+    QVERIFY(m_window->PageIoReady());
+    QVERIFY(QFile::exists(m_folder->file("Data/FormSize.ini")));
+}
+
+void TestPages::unreadableSettingsFileLeavesThePageUnloaded()
+{
+    writeLines(m_folder->file("Data/FormSize.ini"), "3\r\n800\r\n600\r\n0\r\n");
+    showWindow();
+    QCOMPARE(m_shown.size(), 1);
+    QVERIFY(m_shown[0].contains(QStringLiteral("FormSize.ini")));
+    QCOMPARE(m_window->CurPage, 0);
+    QCOMPARE(m_window->SavedWidth, 800);
+    QVERIFY(!m_window->PageIoReady());
+    QCOMPARE(ui()->rdtAbc->toPlainText(), QString());
+}
+
+void TestPages::matrixFollowsTheWindowSize_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QRect>("redt1");
+    QTest::addColumn<QRect>("redt6");
+    QTest::newRow("at the design size") << QSize(1264, 762) << QRect(1, 25, 309, 289) << QRect(621, 337, 310, 299);
+    QTest::newRow("at the smallest size") << QSize(600, 450) << QRect(1, 25, 88, 133) << QRect(179, 181, 89, 143);
+}
+
+void TestPages::matrixFollowsTheWindowSize()
+{
+    QFETCH(QSize, window);
+    QFETCH(QRect, redt1);
+    QFETCH(QRect, redt6);
+    writeLines(m_folder->file("Data/FormSize.ini"),
+               QStringLiteral("3\r\n%1\r\n%2\r\n0\r\n0\r\n").arg(window.width()).arg(window.height()).toLatin1());
+    showWindow();
+    QTRY_COMPARE(m_window->size(), window);
+    QCOMPARE(ui()->pnlSix->size(), window - QSize(1264 - 933, 762 - 641));
+    QCOMPARE(ui()->redt1->geometry(), redt1);
+    QCOMPARE(ui()->redt6->geometry(), redt6);
+    QVERIFY(!ui()->imgSelColor->isVisible()); // no pane was clicked yet
+}
+
+void TestPages::pressInAPaneMarksItsTitle_data()
+{
+    QTest::addColumn<int>("pane");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QRect>("mark");
+    QTest::newRow("a left click in the top left pane") << 0 << Qt::LeftButton << QRect(1, 0, 308, 26);
+    QTest::newRow("a right click in the bottom right pane") << 5 << Qt::RightButton << QRect(621, 313, 310, 26);
+}
+
+void TestPages::pressInAPaneMarksItsTitle()
+{
+    QFETCH(int, pane);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QRect, mark);
+    writeLines(m_folder->file("Data/FormSize.ini"), "3\r\n1264\r\n762\r\n0\r\n0\r\n");
+    showWindow();
+    QTRY_COMPARE(m_window->size(), QSize(1264, 762));
+    QTextEdit *const panes[] = {ui()->redt1, ui()->redt2, ui()->redt3, ui()->redt4, ui()->redt5, ui()->redt6};
+    QTest::mouseClick(panes[pane]->viewport(), button, {}, QPoint(20, 20));
+    QCOMPARE(FocusedPane, pane);
+    QVERIFY(ui()->imgSelColor->isVisible());
+    QCOMPARE(ui()->imgSelColor->geometry(), mark);
+
+    // A resize puts the bar back over the same pane, a switch away hides it with the matrix.
+    m_window->resize(900, 600);
+    QTRY_COMPARE(m_window->size(), QSize(900, 600));
+    QVERIFY(ui()->imgSelColor->isVisible());
+    QCOMPARE(ui()->imgSelColor->y(), mark.y() == 0 ? 0 : ui()->imgtitle_year2->y());
+    m_window->N_AClick();
+    QVERIFY(!ui()->imgSelColor->isVisible());
+    QCOMPARE(FocusedPane, pane);
+}
+
+void TestPages::creationLoadsTheBackgroundList()
+{
+    showWindow();
+    QVERIFY(QFile::exists(m_folder->file("Data/BGPicList.ini")));
+    QCOMPARE(m_window->CurBGPic, QStringLiteral("A1.bmp"));
+}
+
+void TestPages::bannerShowsToday()
+{
+    showWindow();
+    QVERIFY(ui()->lblDateTime->text().startsWith(QStringLiteral("今天是 %1年").arg(QDate::currentDate().year())));
+}
+
+QTEST_MAIN(TestPages)
+#include "tst_pages.moc"
