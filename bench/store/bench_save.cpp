@@ -3,6 +3,7 @@
 #include "notedb.h"
 #include "pagestore.h"
 #include "programfolder.h"
+#include "rtfcodec.h"
 
 #include <QGuiApplication>
 #include <QTextCharFormat>
@@ -13,23 +14,30 @@
 
 namespace {
 
-// A page of mixed Chinese and ASCII text with a format change every few words, about `bytes` of RTF.
-void fillPage(QTextDocument &doc, qsizetype bytes)
+// Appends one paragraph of mixed Chinese and ASCII text with a few format changes.
+void appendParagraph(QTextCursor &cursor)
 {
-    QTextCursor cursor(&doc);
     QTextCharFormat plain, red, bold;
     red.setForeground(QColor(255, 0, 0));
     bold.setFontWeight(QFont::Bold);
-    const QString words[] = {QStringLiteral("今天要完成的事情："), QStringLiteral("meeting at 10:00, "),
-                             QStringLiteral("重要紧急 "), QStringLiteral("call back "), QStringLiteral("周期性事务。")};
-    qsizetype written = 0;
-    for (int i = 0; written < bytes; ++i) {
-        const QString &word = words[i % 5];
-        cursor.insertText(word, i % 7 == 0 ? red : (i % 11 == 0 ? bold : plain));
-        written += word.size() * 3;
-        if (i % 12 == 11)
-            cursor.insertBlock();
-    }
+    cursor.insertText(QStringLiteral("今天要完成的事情："), plain);
+    cursor.insertText(QStringLiteral("meeting at 10:00, "), red);
+    cursor.insertText(QStringLiteral("重要紧急 "), bold);
+    cursor.insertText(QStringLiteral("call back, 周期性事务。"), plain);
+    cursor.insertBlock();
+}
+
+// A page whose RTF is about `bytes` long: paragraphs are alike, so the size grows by the same step each.
+void fillPage(QTextDocument &doc, qsizetype bytes)
+{
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    appendParagraph(cursor); // the first one also brings the colour table
+    const qsizetype first = rtf::writeRtf(&doc).size();
+    appendParagraph(cursor);
+    const qsizetype step = qMax<qsizetype>(1, rtf::writeRtf(&doc).size() - first);
+    for (qsizetype n = (bytes - first) / step; n > 1; --n)
+        appendParagraph(cursor);
 }
 
 void keystrokeSave(benchmark::State &state)
@@ -42,13 +50,15 @@ void keystrokeSave(benchmark::State &state)
     PageStore store(db, [&](PagePanel) { return QList<QTextDocument *>{&page}; });
     store.LoadPage(1); // page A, empty as installed
     fillPage(page, state.range(0));
+    const qsizetype rtfBytes = rtf::writeRtf(&page).size();
     QTextCursor cursor(&page);
     cursor.movePosition(QTextCursor::End);
     for (auto _ : state) {
         cursor.insertText(QStringLiteral("x"));
         store.AutoSavePage(1);
     }
-    state.SetBytesProcessed(state.iterations() * state.range(0));
+    state.counters["rtf_bytes"] = double(rtfBytes);
+    state.SetBytesProcessed(state.iterations() * rtfBytes);
 }
 
 } // namespace
