@@ -4,8 +4,11 @@
 #include "paths.h"
 #include "programfolder.h"
 #include "rtfcodec.h"
+#include "ui_umain.h"
 #include "umain.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
@@ -36,6 +39,11 @@ private slots:
     void lossOfFocusSavesPageA();
     void closeImageSavesThePageAndEnds();
     void otherWaysToEndSaveNothing();
+    void closeStopsWhenTheSettingsCannotBeWritten();
+    void sizeStaysWithinTheLimits_data();
+    void sizeStaysWithinTheLimits();
+    void captionImagesFollowThePointer();
+    void minimiseKeepsATaskbarEntry();
 
 private:
     QTextEdit *rdtAbc() const { return m_window->findChild<QTextEdit *>(QStringLiteral("rdtAbc")); }
@@ -128,6 +136,75 @@ void TestMainWindow::otherWaysToEndSaveNothing()
     m_window->N_ExitPrjClick();
     QVERIFY(lifecycle::endRequested());
     QCOMPARE(stored(), QByteArray("stored page A"));
+}
+
+void TestMainWindow::closeStopsWhenTheSettingsCannotBeWritten()
+{
+    // A folder in the file's place cannot be replaced by the atomic write.
+    QVERIFY(QFile::remove(m_folder->file("Data/FormSize.ini")));
+    QVERIFY(QDir().mkpath(m_folder->file("Data/FormSize.ini")));
+    {
+        const QSignalBlocker quiet(rdtAbc());
+        rdtAbc()->setPlainText("saved before the failure");
+    }
+    emit m_window->form()->img_close_highlight->clicked();
+    QCOMPARE(m_shown.size(), 1);
+    QVERIFY(m_shown[0].contains("FormSize.ini"));
+    QVERIFY(!lifecycle::endRequested());
+    QCOMPARE(plainOf(stored()), QStringLiteral("saved before the failure"));
+}
+
+void TestMainWindow::sizeStaysWithinTheLimits_data()
+{
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<QSize>("got");
+    QTest::newRow("below the smallest size") << QSize(500, 400) << QSize(600, 450);
+    QTest::newRow("above the largest size") << QSize(1500, 900) << QSize(1280, 800);
+    QTest::newRow("within the limits") << QSize(900, 600) << QSize(900, 600);
+}
+
+void TestMainWindow::sizeStaysWithinTheLimits()
+{
+    QFETCH(QSize, asked);
+    QFETCH(QSize, got);
+    m_window->resize(asked);
+    QTRY_COMPARE(m_window->size(), got);
+    // The right column follows all four edges.
+    QCOMPARE(m_window->form()->pnlRight->geometry(), QRect(319, 72, got.width() - 325, got.height() - 120));
+}
+
+void TestMainWindow::captionImagesFollowThePointer()
+{
+    Ui::TMainFrm *ui = m_window->form();
+    const auto shown = [ui] {
+        return QList<bool>{ui->img_close_down->isVisibleTo(ui->imgBG->parentWidget()),
+                           ui->img_close_highlight->isVisibleTo(ui->imgBG->parentWidget()),
+                           ui->img_close_normal->isVisibleTo(ui->imgBG->parentWidget()),
+                           ui->img_mini_down->isVisibleTo(ui->imgBG->parentWidget()),
+                           ui->img_mini_highlight->isVisibleTo(ui->imgBG->parentWidget()),
+                           ui->img_mini_normal->isVisibleTo(ui->imgBG->parentWidget())};
+    };
+    QCOMPARE(shown(), (QList<bool>{false, false, true, false, false, true}));
+    emit ui->img_close_normal->moved();
+    QCOMPARE(shown(), (QList<bool>{false, true, false, false, false, true}));
+    emit ui->img_close_highlight->pressed(Qt::LeftButton);
+    QCOMPARE(shown(), (QList<bool>{true, false, false, false, false, true}));
+    emit ui->img_mini_normal->moved(); // the close button goes back to normal
+    QCOMPARE(shown(), (QList<bool>{false, false, true, false, true, false}));
+    emit ui->imgBG->moved();
+    QCOMPARE(shown(), (QList<bool>{false, false, true, false, false, true}));
+}
+
+void TestMainWindow::minimiseKeepsATaskbarEntry()
+{
+    Ui::TMainFrm *ui = m_window->form();
+    emit ui->img_mini_normal->moved();
+    emit ui->img_mini_highlight->pressed(Qt::LeftButton);
+    emit ui->img_mini_highlight->clicked();
+    QTRY_VERIFY(m_window->isMinimized());
+    QVERIFY(ui->img_mini_normal->isVisibleTo(m_window.get()));
+    QVERIFY(!ui->img_mini_down->isVisibleTo(m_window.get()));
+    QVERIFY(!lifecycle::endRequested());
 }
 
 QTEST_MAIN(TestMainWindow)
