@@ -53,6 +53,10 @@ private slots:
     void storedPageDecidesWhatShows_data();
     void storedPageDecidesWhatShows();
     void unreadableSettingsFileLeavesThePageUnloaded();
+    void settingsFileSizesTheWindow_data();
+    void settingsFileSizesTheWindow();
+    void storedPageOutsideTheMenuFailsToLoad_data();
+    void storedPageOutsideTheMenuFailsToLoad();
     void matrixFollowsTheWindowSize_data();
     void matrixFollowsTheWindowSize();
     void pressInAPaneMarksItsTitle_data();
@@ -202,6 +206,58 @@ void TestPages::unreadableSettingsFileLeavesThePageUnloaded()
     QCOMPARE(m_window->SavedWidth, 800);
     QVERIFY(!m_window->PageIoReady());
     QCOMPARE(ui()->rdtAbc->toPlainText(), QString());
+}
+
+void TestPages::settingsFileSizesTheWindow_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QSize>("saved");
+    QTest::addColumn<QByteArray>("writtenOnClose");
+    QTest::newRow("a size above the limits opens at the largest size")
+        << QByteArray("1\r\n1500\r\n900\r\n-50\r\n20\r\n") << QSize(1280, 800) << QSize(1500, 900)
+        << QByteArray("1\r\n1280\r\n800\r\n-50\r\n20\r\n");
+    QTest::newRow("a width of 599 opens at the smallest size")
+        << QByteArray("2\r\n599\r\n700\r\n10\r\n20\r\n") << QSize(600, 450) << QSize(600, 450)
+        << QByteArray("2\r\n600\r\n450\r\n10\r\n20\r\n");
+    QTest::newRow("a height of 449 opens at the smallest size")
+        << QByteArray("3\r\n800\r\n449\r\n10\r\n20\r\n") << QSize(600, 450) << QSize(600, 450)
+        << QByteArray("3\r\n600\r\n450\r\n10\r\n20\r\n");
+}
+
+void TestPages::settingsFileSizesTheWindow()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QSize, window);
+    QFETCH(QSize, saved);
+    QFETCH(QByteArray, writtenOnClose);
+    writeLines(m_folder->file("Data/FormSize.ini"), settings);
+    showWindow();
+    QTRY_COMPARE(m_window->size(), window);
+    QCOMPARE(QSize(m_window->SavedWidth, m_window->SavedHeight), saved);
+    m_window->img_close_highlightClick();
+    QFile file(m_folder->file("Data/FormSize.ini"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), writtenOnClose);
+}
+
+void TestPages::storedPageOutsideTheMenuFailsToLoad_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("page 0") << 0;
+    QTest::newRow("page 6") << 6;
+}
+
+void TestPages::storedPageOutsideTheMenuFailsToLoad()
+{
+    QFETCH(int, page);
+    writeLines(m_folder->file("Data/FormSize.ini"), QStringLiteral("%1\r\n800\r\n600\r\n0\r\n0\r\n").arg(page).toLatin1());
+    showWindow();
+    QCOMPARE(m_shown, QStringList{"加载记事内容失败！"});
+    QCOMPARE(m_window->CurPage, page);
+    QVERIFY(!m_window->PageIoReady());
+    typeInto(ui()->rdtAbc, "typed after the failure");
+    QCOMPARE(plainOf(column("tb_A", "SundayCon")), QStringLiteral("text of A"));
 }
 
 void TestPages::matrixFollowsTheWindowSize_data()
