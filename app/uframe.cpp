@@ -44,11 +44,16 @@ void TMainFrm::setupFrame()
         ImageButton *image;
         const char *picture;
     } pictures[] = {
-        {ui->img_close_normal, ":/images/close_normal.png"}, {ui->img_close_highlight, ":/images/close_highlight.png"},
-        {ui->img_close_down, ":/images/close_down.png"},     {ui->img_mini_normal, ":/images/mini_normal.png"},
-        {ui->img_mini_highlight, ":/images/mini_highlight.png"}, {ui->img_mini_down, ":/images/mini_down.png"},
-        {ui->imgAppToDesk, ":/images/app_to_desk.png"},      {ui->imgFont, ":/images/font.png"},
-        {ui->imgDate, ":/images/date.png"},                  {ui->imgRedColor, ":/images/red_color.png"},
+        {ui->img_close_normal, ":/images/close_normal.png"},
+        {ui->img_close_highlight, ":/images/close_highlight.png"},
+        {ui->img_close_down, ":/images/close_down.png"},
+        {ui->img_mini_normal, ":/images/mini_normal.png"},
+        {ui->img_mini_highlight, ":/images/mini_highlight.png"},
+        {ui->img_mini_down, ":/images/mini_down.png"},
+        {ui->imgAppToDesk, ":/images/app_to_desk.png"},
+        {ui->imgFont, ":/images/font.png"},
+        {ui->imgDate, ":/images/date.png"},
+        {ui->imgRedColor, ":/images/red_color.png"},
     };
     for (const auto &p : pictures)
         p.image->setPicture(QPixmap(QString::fromLatin1(p.picture)));
@@ -131,8 +136,8 @@ void TMainFrm::applyAnchors()
     ui->shpRight->setGeometry(right);
     ui->pnlABC->setGeometry(right);
     ui->rdtAbc->setGeometry(right.adjusted(2, 2, -2, -2));
-    ui->pnlSix->setGeometry(anchoredRect({4, 3, 933, 641}, {939, 642}, right.size(),
-                                         AnchorLeft | AnchorTop | AnchorRight | AnchorBottom));
+    ui->pnlSix->setGeometry(
+        anchoredRect({4, 3, 933, 641}, {939, 642}, right.size(), AnchorLeft | AnchorTop | AnchorRight | AnchorBottom));
 }
 
 Qt::Edges TMainFrm::edgesAt(QPoint p) const
@@ -154,8 +159,8 @@ void TMainFrm::dragOrResizeFrom(QWidget *source, Qt::MouseButton)
     QWindow *window = windowHandle();
     if (!window)
         return;
-    const Qt::Edges edges = source == ui->imgBG ? edgesAt(source->mapTo(this, source->mapFromGlobal(QCursor::pos())))
-                                                : Qt::Edges();
+    const Qt::Edges edges =
+        source == ui->imgBG ? edgesAt(source->mapTo(this, source->mapFromGlobal(QCursor::pos()))) : Qt::Edges();
     const bool handedOver = edges ? window->startSystemResize(edges) : window->startSystemMove();
     if (handedOver)
         return;
@@ -223,7 +228,7 @@ bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
             const Qt::Edges e = edgesAt(static_cast<QMouseEvent *>(event)->position().toPoint());
             const bool diagonal = (e & (Qt::LeftEdge | Qt::RightEdge)) && (e & (Qt::TopEdge | Qt::BottomEdge));
             const bool falling = e == (Qt::LeftEdge | Qt::TopEdge) || e == (Qt::RightEdge | Qt::BottomEdge);
-            ui->imgBG->setCursor(!e        ? Qt::ArrowCursor
+            ui->imgBG->setCursor(!e         ? Qt::ArrowCursor
                                  : diagonal ? (falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor)
                                  : (e & (Qt::LeftEdge | Qt::RightEdge)) ? Qt::SizeHorCursor
                                                                         : Qt::SizeVerCursor);

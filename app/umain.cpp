@@ -4,8 +4,8 @@
 #include "formsize.h"
 #include "guard.h"
 #include "lifecycle.h"
-#include "ui_umain.h"
 #include "uglobal.h"
+#include "ui_umain.h"
 
 #include <QCloseEvent>
 #include <QDate>

@@ -17,8 +17,8 @@ const QColor PaneColour(234, 249, 255);
 void TMainFrm::setupMatrix()
 {
     ui->pnlSix->setStyleSheet(QStringLiteral("#pnlSix { background: white; }"));
-    for (QFrame *line : {ui->pnl_yearLine0, ui->pnl_yearLine1, ui->pnl_yearLine2, ui->pnl_yearLineREdge,
-                         ui->pnl_buttonline}) {
+    for (QFrame *line :
+         {ui->pnl_yearLine0, ui->pnl_yearLine1, ui->pnl_yearLine2, ui->pnl_yearLineREdge, ui->pnl_buttonline}) {
         QPalette palette = line->palette();
         palette.setColor(QPalette::Window, LineColour);
         line->setPalette(palette);

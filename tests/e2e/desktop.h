@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QProcess>
 #include <QColor>
 #include <QImage>
+#include <QProcess>
 #include <QRect>
 #include <QString>
 #include <QStringList>

@@ -53,8 +53,8 @@ void TestProgram::buildLaysOutTheProgramFolder()
     // A copy, so the check never touches the folder's own database.
     ProgramFolder copy;
     QVERIFY(QFile::copy(folder + "Data/UserData.mdb", copy.databasePath()));
-    for (const char *column : {"MondayCon", "TuesdayCon", "WednesdayCon", "ThursdayCon", "FridayCon", "SaturdayCon",
-                               "SundayCon"})
+    for (const char *column :
+         {"MondayCon", "TuesdayCon", "WednesdayCon", "ThursdayCon", "FridayCon", "SaturdayCon", "SundayCon"})
         QCOMPARE(testdb::column(copy.databasePath(), table, QString::fromLatin1(column)), QByteArray(""));
 }
 

@@ -18,7 +18,8 @@ void writeFormSize(const ProgramFolder &folder, int page, QSize size)
 {
     QFile file(folder.file("Data/FormSize.ini"));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("%1\r\n%2\r\n%3\r\n20\r\n10\r\n").arg(page).arg(size.width()).arg(size.height()).toLatin1());
+    file.write(
+        QStringLiteral("%1\r\n%2\r\n%3\r\n20\r\n10\r\n").arg(page).arg(size.width()).arg(size.height()).toLatin1());
 }
 
 QByteArray readFile(const QString &path)
@@ -110,8 +111,8 @@ void TestWindow::switchToCTypeCloseAndRestart()
         QRect bounds;
         QTRY_COMPARE((bounds = desktop::geometry(window)).size(), QSize(600, 450));
         const auto at = [&](QPoint p) {
-            desktop::xdotool({"mousemove", "--sync", QString::number(bounds.x() + p.x()),
-                              QString::number(bounds.y() + p.y())});
+            desktop::xdotool(
+                {"mousemove", "--sync", QString::number(bounds.x() + p.x()), QString::number(bounds.y() + p.y())});
         };
 
         at({430 + 11, 44 + 11}); // the page selector

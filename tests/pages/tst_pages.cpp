@@ -169,12 +169,15 @@ void TestPages::storedPageDecidesWhatShows_data()
     QTest::addColumn<bool>("matrix");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("abcText");
-    QTest::newRow("no settings file shows page A") << QByteArray() << 1 << false << "A" << "text of A";
-    QTest::newRow("stored page B") << QByteArray("2\r\n800\r\n600\r\n0\r\n0\r\n") << 2 << false << "B" << "text of B";
+    QTest::newRow("no settings file shows page A") << QByteArray() << 1 << false << "A"
+                                                   << "text of A";
+    QTest::newRow("stored page B") << QByteArray("2\r\n800\r\n600\r\n0\r\n0\r\n") << 2 << false << "B"
+                                   << "text of B";
     QTest::newRow("stored page C shows the matrix")
         << QByteArray("3\r\n800\r\n600\r\n0\r\n0\r\n") << 3 << true << "C" << QString();
     QTest::newRow("stored page D shows tb_D under the caption C")
-        << QByteArray("4\r\n800\r\n600\r\n0\r\n0\r\n") << 4 << false << "C" << "text of D";
+        << QByteArray("4\r\n800\r\n600\r\n0\r\n0\r\n") << 4 << false << "C"
+        << "text of D";
 }
 
 void TestPages::storedPageDecidesWhatShows()
@@ -251,7 +254,8 @@ void TestPages::storedPageOutsideTheMenuFailsToLoad_data()
 void TestPages::storedPageOutsideTheMenuFailsToLoad()
 {
     QFETCH(int, page);
-    writeLines(m_folder->file("Data/FormSize.ini"), QStringLiteral("%1\r\n800\r\n600\r\n0\r\n0\r\n").arg(page).toLatin1());
+    writeLines(m_folder->file("Data/FormSize.ini"),
+               QStringLiteral("%1\r\n800\r\n600\r\n0\r\n0\r\n").arg(page).toLatin1());
     showWindow();
     QCOMPARE(m_shown, QStringList{"加载记事内容失败！"});
     QCOMPARE(m_window->CurPage, page);

@@ -148,14 +148,27 @@ void TestPicConvert::extensionAndSiblingName_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QString>("sibling");
-    QTest::newRow("an upper-case extension gives a lower-case bitmap name")
-        << "/p/Photo.JPG" << ".JPG" << "/p/Photo.bmp";
-    QTest::newRow("only the last extension is replaced") << "/p/a.b.jpeg" << ".jpeg" << "/p/a.b.bmp";
-    QTest::newRow("a name without extension gets one appended") << "/p/picture" << "" << "/p/picture.bmp";
-    QTest::newRow("a dot in a folder name is no extension") << "/p.d/picture" << "" << "/p.d/picture.bmp";
-    QTest::newRow("a dot followed by a colon is no extension") << "/p/a.b:c" << "" << "/p/a.b:c.bmp";
-    QTest::newRow("a trailing dot is an extension of its own") << "/p/x." << "." << "/p/x.bmp";
-    QTest::newRow("GBK names keep their characters") << "/p/风景.jpg" << ".jpg" << "/p/风景.bmp";
+    QTest::newRow("an upper-case extension gives a lower-case bitmap name") << "/p/Photo.JPG"
+                                                                            << ".JPG"
+                                                                            << "/p/Photo.bmp";
+    QTest::newRow("only the last extension is replaced") << "/p/a.b.jpeg"
+                                                         << ".jpeg"
+                                                         << "/p/a.b.bmp";
+    QTest::newRow("a name without extension gets one appended") << "/p/picture"
+                                                                << ""
+                                                                << "/p/picture.bmp";
+    QTest::newRow("a dot in a folder name is no extension") << "/p.d/picture"
+                                                            << ""
+                                                            << "/p.d/picture.bmp";
+    QTest::newRow("a dot followed by a colon is no extension") << "/p/a.b:c"
+                                                               << ""
+                                                               << "/p/a.b:c.bmp";
+    QTest::newRow("a trailing dot is an extension of its own") << "/p/x."
+                                                               << "."
+                                                               << "/p/x.bmp";
+    QTest::newRow("GBK names keep their characters") << "/p/风景.jpg"
+                                                     << ".jpg"
+                                                     << "/p/风景.bmp";
 }
 
 void TestPicConvert::extensionAndSiblingName()
@@ -199,11 +212,16 @@ void TestPicConvert::picToBmpLeavesOtherKindsAlone_data()
 {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("an upper-case BMP is returned as it is") << "x.BMP" << "x.BMP";
-    QTest::newRow("a lower-case bmp is returned as it is") << "x.bmp" << "x.bmp";
-    QTest::newRow("a PNG is not handled") << "x.png" << "";
-    QTest::newRow("an icon is not handled") << "x.ico" << "";
-    QTest::newRow("a name without extension is not handled") << "x" << "";
+    QTest::newRow("an upper-case BMP is returned as it is") << "x.BMP"
+                                                            << "x.BMP";
+    QTest::newRow("a lower-case bmp is returned as it is") << "x.bmp"
+                                                           << "x.bmp";
+    QTest::newRow("a PNG is not handled") << "x.png"
+                                          << "";
+    QTest::newRow("an icon is not handled") << "x.ico"
+                                            << "";
+    QTest::newRow("a name without extension is not handled") << "x"
+                                                             << "";
 }
 
 void TestPicConvert::picToBmpLeavesOtherKindsAlone()

@@ -18,8 +18,8 @@
 
 namespace {
 
-const QStringList AllColumns = {"MondayCon",   "TuesdayCon",  "WednesdayCon", "ThursdayCon",
-                                "FridayCon",   "SaturdayCon", "SundayCon"};
+const QStringList AllColumns = {"MondayCon", "TuesdayCon",  "WednesdayCon", "ThursdayCon",
+                                "FridayCon", "SaturdayCon", "SundayCon"};
 
 // The main window's editors as plain documents: rdtAbc, and the six panes as redt1 … redt6.
 struct Editors
@@ -286,9 +286,8 @@ void TestNoteStore::failedLoadIsNotOverwrittenByTheTextShownBefore()
 {
     Fixture f;
     // tb_B lacks a column that every load reads, but still takes a save of SundayCon.
-    testdb::exec(f.folder.databasePath(),
-                 "DROP TABLE tb_B; CREATE TABLE tb_B (ID INTEGER PRIMARY KEY, SundayCon BLOB);"
-                 "INSERT INTO tb_B VALUES (1, 'page B text')");
+    testdb::exec(f.folder.databasePath(), "DROP TABLE tb_B; CREATE TABLE tb_B (ID INTEGER PRIMARY KEY, SundayCon BLOB);"
+                                          "INSERT INTO tb_B VALUES (1, 'page B text')");
     f.open();
     f.editors.abc.setPlainText("page A text");
     f.store->SavePage(1);
