@@ -105,7 +105,6 @@ private:
     PageStore m_pages;
     QMenu *m_ppABC = nullptr;
     bool m_shown = false;
-    bool m_inResize = false;
     // Frame moves and resizes without a window manager to hand them to.
     Qt::Edges m_manualEdges;
     bool m_manualActive = false;

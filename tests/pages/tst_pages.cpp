@@ -7,6 +7,7 @@
 #include "ui_umain.h"
 #include "umain.h"
 
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QFile>
 #include <QMenu>
@@ -47,6 +48,7 @@ class TestPages : public QObject
 private slots:
     void init();
     void cleanup();
+    void selectorOpensThePageMenu();
     void switchingAToBAndBackKeepsEachPagesText();
     void pageCStoresItsPanesInTbC();
     void choosingThePageOnShowSavesAndReloadsIt();
@@ -110,6 +112,36 @@ void TestPages::cleanup()
     paths::setProgramFolder(QString());
     lifecycle::resetEndRequest();
     FocusedPane = -1;
+}
+
+void TestPages::selectorOpensThePageMenu()
+{
+    showWindow();
+    QMenu *menu = m_window->pageMenu();
+    QCOMPARE(menu->objectName(), QStringLiteral("ppABC"));
+    QStringList items;
+    for (QAction *action : menu->actions())
+        items << action->text();
+    QCOMPARE(items, (QStringList{"A", "B", "C"}));
+
+    const auto rightClick = [this] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), ui()->spbAbcMenu->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(ui()->spbAbcMenu, &event);
+    };
+    rightClick(); // before the first click the selector has no menu of its own
+    QVERIFY(!menu->isVisible());
+
+    QTest::mouseClick(ui()->spbAbcMenu, Qt::LeftButton);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), ui()->spbAbcMenu->mapToGlobal(QPoint(0, ui()->spbAbcMenu->height())));
+    menu->actions().at(2)->trigger();
+    menu->hide();
+    QCOMPARE(m_window->CurPage, 3);
+    QCOMPARE(ui()->spbAbcMenu->text(), QStringLiteral("C"));
+
+    rightClick(); // from the first click on, a right click opens the same menu
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
 }
 
 void TestPages::switchingAToBAndBackKeepsEachPagesText()
