@@ -1,8 +1,5 @@
 #include "lifecycle.h"
-#include "messages.h"
-#include "notedb.h"
-#include "paths.h"
-#include "programfolder.h"
+#include "mainwindowfixture.h"
 #include "rtfcodec.h"
 #include "ui_umain.h"
 #include "umain.h"
@@ -46,46 +43,31 @@ private slots:
     void minimiseKeepsATaskbarEntry();
 
 private:
-    QTextEdit *rdtAbc() const { return m_window->findChild<QTextEdit *>(QStringLiteral("rdtAbc")); }
-    QByteArray stored() const { return testdb::column(m_folder->databasePath(), "tb_A", "SundayCon").value_or(""); }
+    TMainFrm *window() const { return m_f->window(); }
+    QTextEdit *rdtAbc() const { return m_f->ui()->rdtAbc; }
+    QByteArray stored() const { return m_f->column("tb_A", "SundayCon"); }
 
-    std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<NoteDb> m_db;
-    std::unique_ptr<TMainFrm> m_window;
-    QStringList m_shown;
-    messages::Sink m_previous;
+    std::unique_ptr<MainWindowFixture> m_f;
 };
 
 void TestMainWindow::init()
 {
-    m_folder = std::make_unique<ProgramFolder>();
-    m_folder->makeDatabase();
-    testdb::setColumn(m_folder->databasePath(), "tb_A", "SundayCon", "stored page A");
-    paths::setProgramFolder(m_folder->path());
-    m_shown.clear();
-    m_previous = messages::setSink([this](messages::Kind, const QString &text) { m_shown.append(text); });
-    m_db = std::make_unique<NoteDb>();
-    m_db->open(m_folder->databasePath());
-    m_window = std::make_unique<TMainFrm>(*m_db);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_f = std::make_unique<MainWindowFixture>();
+    m_f->setColumn("tb_A", "SundayCon", "stored page A");
+    QVERIFY(m_f->showWindow());
 }
 
 void TestMainWindow::cleanup()
 {
-    m_window.reset();
-    m_db.reset();
-    messages::setSink(m_previous);
-    paths::setProgramFolder(QString());
-    lifecycle::resetEndRequest();
+    m_f.reset();
 }
 
 void TestMainWindow::showLoadsPageA()
 {
-    QCOMPARE(m_window->CurPage, 1);
+    QCOMPARE(window()->CurPage, 1);
     QCOMPARE(rdtAbc()->toPlainText(), QStringLiteral("stored page A"));
-    QVERIFY(m_window->PageIoReady());
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(window()->PageIoReady());
+    QVERIFY(m_f->shown.isEmpty());
     QCOMPARE(stored(), QByteArray("stored page A")); // showing saves nothing
 }
 
@@ -99,8 +81,8 @@ void TestMainWindow::typingSavesPageA()
 
 void TestMainWindow::lossOfFocusSavesPageA()
 {
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QApplication::setActiveWindow(window());
+    QVERIFY(QTest::qWaitForWindowActive(window()));
     rdtAbc()->setFocus();
     QTRY_VERIFY(rdtAbc()->hasFocus());
     {
@@ -108,7 +90,7 @@ void TestMainWindow::lossOfFocusSavesPageA()
         rdtAbc()->setPlainText("changed quietly");
     }
     QCOMPARE(stored(), QByteArray("stored page A"));
-    m_window->findChild<QPushButton *>(QStringLiteral("btnfocus"))->setFocus();
+    m_f->ui()->btnfocus->setFocus();
     QTRY_COMPARE(plainOf(stored()), QStringLiteral("changed quietly"));
 }
 
@@ -118,12 +100,12 @@ void TestMainWindow::closeImageSavesThePageAndEnds()
         const QSignalBlocker quiet(rdtAbc());
         rdtAbc()->setPlainText("saved on close");
     }
-    m_window->img_close_highlightClick();
+    window()->img_close_highlightClick();
     QCOMPARE(plainOf(stored()), QStringLiteral("saved on close"));
-    QCOMPARE(m_window->SavedWidth, m_window->width());
-    QCOMPARE(m_window->SavedHeight, m_window->height());
-    QCOMPARE(m_window->SavedLeft, m_window->x());
-    QCOMPARE(m_window->SavedTop, m_window->y());
+    QCOMPARE(window()->SavedWidth, window()->width());
+    QCOMPARE(window()->SavedHeight, window()->height());
+    QCOMPARE(window()->SavedLeft, window()->x());
+    QCOMPARE(window()->SavedTop, window()->y());
     QVERIFY(lifecycle::endRequested());
 }
 
@@ -133,7 +115,7 @@ void TestMainWindow::otherWaysToEndSaveNothing()
         const QSignalBlocker quiet(rdtAbc());
         rdtAbc()->setPlainText("not saved");
     }
-    m_window->N_ExitPrjClick();
+    window()->N_ExitPrjClick();
     QVERIFY(lifecycle::endRequested());
     QCOMPARE(stored(), QByteArray("stored page A"));
 }
@@ -141,15 +123,15 @@ void TestMainWindow::otherWaysToEndSaveNothing()
 void TestMainWindow::closeStopsWhenTheSettingsCannotBeWritten()
 {
     // A folder in the file's place cannot be replaced by the atomic write.
-    QVERIFY(QFile::remove(m_folder->file("Data/FormSize.ini")));
-    QVERIFY(QDir().mkpath(m_folder->file("Data/FormSize.ini")));
+    QVERIFY(QFile::remove(m_f->folder.file("Data/FormSize.ini")));
+    QVERIFY(QDir().mkpath(m_f->folder.file("Data/FormSize.ini")));
     {
         const QSignalBlocker quiet(rdtAbc());
         rdtAbc()->setPlainText("saved before the failure");
     }
-    emit m_window->form()->img_close_highlight->clicked();
-    QCOMPARE(m_shown.size(), 1);
-    QVERIFY(m_shown[0].contains("FormSize.ini"));
+    emit m_f->ui()->img_close_highlight->clicked();
+    QCOMPARE(m_f->shown.size(), 1);
+    QVERIFY(m_f->shown[0].contains("FormSize.ini"));
     QVERIFY(!lifecycle::endRequested());
     QCOMPARE(plainOf(stored()), QStringLiteral("saved before the failure"));
 }
@@ -167,15 +149,15 @@ void TestMainWindow::sizeStaysWithinTheLimits()
 {
     QFETCH(QSize, asked);
     QFETCH(QSize, got);
-    m_window->resize(asked);
-    QTRY_COMPARE(m_window->size(), got);
+    window()->resize(asked);
+    QTRY_COMPARE(window()->size(), got);
     // The right column follows all four edges.
-    QCOMPARE(m_window->form()->pnlRight->geometry(), QRect(319, 72, got.width() - 325, got.height() - 120));
+    QCOMPARE(m_f->ui()->pnlRight->geometry(), QRect(319, 72, got.width() - 325, got.height() - 120));
 }
 
 void TestMainWindow::captionImagesFollowThePointer()
 {
-    Ui::TMainFrm *ui = m_window->form();
+    Ui::TMainFrm *ui = m_f->ui();
     const auto shown = [ui] {
         return QList<bool>{ui->img_close_down->isVisibleTo(ui->imgBG->parentWidget()),
                            ui->img_close_highlight->isVisibleTo(ui->imgBG->parentWidget()),
@@ -197,13 +179,13 @@ void TestMainWindow::captionImagesFollowThePointer()
 
 void TestMainWindow::minimiseKeepsATaskbarEntry()
 {
-    Ui::TMainFrm *ui = m_window->form();
+    Ui::TMainFrm *ui = m_f->ui();
     emit ui->img_mini_normal->moved();
     emit ui->img_mini_highlight->pressed(Qt::LeftButton);
     emit ui->img_mini_highlight->clicked();
-    QTRY_VERIFY(m_window->isMinimized());
-    QVERIFY(ui->img_mini_normal->isVisibleTo(m_window.get()));
-    QVERIFY(!ui->img_mini_down->isVisibleTo(m_window.get()));
+    QTRY_VERIFY(window()->isMinimized());
+    QVERIFY(ui->img_mini_normal->isVisibleTo(window()));
+    QVERIFY(!ui->img_mini_down->isVisibleTo(window()));
     QVERIFY(!lifecycle::endRequested());
 }
 

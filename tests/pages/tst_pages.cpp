@@ -1,8 +1,5 @@
 #include "lifecycle.h"
-#include "messages.h"
-#include "notedb.h"
-#include "paths.h"
-#include "programfolder.h"
+#include "mainwindowfixture.h"
 #include "rtfcodec.h"
 #include "ui_umain.h"
 #include "umain.h"
@@ -23,13 +20,6 @@ QString plainOf(const QByteArray &bytes)
     QTextDocument doc;
     rtf::loadDocument(bytes, &doc);
     return doc.toPlainText();
-}
-
-void writeLines(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 void typeInto(QTextEdit *editor, const QString &text)
@@ -67,57 +57,32 @@ private slots:
     void bannerShowsToday();
 
 private:
-    void showWindow();
-    Ui::TMainFrm *ui() const { return m_window->form(); }
-    QByteArray column(const char *table, const char *name) const
-    {
-        return testdb::column(m_folder->databasePath(), table, name).value_or("<no row>");
-    }
+    void showWindow() { QVERIFY(m_f->showWindow()); }
+    Ui::TMainFrm *ui() const { return m_f->ui(); }
+    QByteArray column(const char *table, const char *name) const { return m_f->column(table, name); }
 
-    std::unique_ptr<ProgramFolder> m_folder;
-    std::unique_ptr<NoteDb> m_db;
-    std::unique_ptr<TMainFrm> m_window;
-    QStringList m_shown;
-    messages::Sink m_previous;
+    std::unique_ptr<MainWindowFixture> m_f;
 };
 
 void TestPages::init()
 {
-    m_folder = std::make_unique<ProgramFolder>();
-    m_folder->makeDatabase();
-    testdb::setColumn(m_folder->databasePath(), "tb_A", "SundayCon", "text of A");
-    testdb::setColumn(m_folder->databasePath(), "tb_B", "SundayCon", "text of B");
-    testdb::setColumn(m_folder->databasePath(), "tb_C", "SaturdayCon", "first pane");
-    testdb::setColumn(m_folder->databasePath(), "tb_C", "SundayCon", "untouched");
-    testdb::setColumn(m_folder->databasePath(), "tb_D", "MondayCon", "text of D");
-    paths::setProgramFolder(m_folder->path());
-    m_shown.clear();
-    m_previous = messages::setSink([this](messages::Kind, const QString &text) { m_shown.append(text); });
-    m_db = std::make_unique<NoteDb>();
-    m_db->open(m_folder->databasePath());
-}
-
-void TestPages::showWindow()
-{
-    m_window = std::make_unique<TMainFrm>(*m_db);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_f = std::make_unique<MainWindowFixture>();
+    m_f->setColumn("tb_A", "SundayCon", "text of A");
+    m_f->setColumn("tb_B", "SundayCon", "text of B");
+    m_f->setColumn("tb_C", "SaturdayCon", "first pane");
+    m_f->setColumn("tb_C", "SundayCon", "untouched");
+    m_f->setColumn("tb_D", "MondayCon", "text of D");
 }
 
 void TestPages::cleanup()
 {
-    m_window.reset();
-    m_db.reset();
-    messages::setSink(m_previous);
-    paths::setProgramFolder(QString());
-    lifecycle::resetEndRequest();
-    FocusedPane = -1;
+    m_f.reset();
 }
 
 void TestPages::selectorOpensThePageMenu()
 {
     showWindow();
-    QMenu *menu = m_window->pageMenu();
+    QMenu *menu = m_f->window()->pageMenu();
     QCOMPARE(menu->objectName(), QStringLiteral("ppABC"));
     QStringList items;
     for (QAction *action : menu->actions())
@@ -136,7 +101,7 @@ void TestPages::selectorOpensThePageMenu()
     QCOMPARE(menu->pos(), ui()->spbAbcMenu->mapToGlobal(QPoint(0, ui()->spbAbcMenu->height())));
     menu->actions().at(2)->trigger();
     menu->hide();
-    QCOMPARE(m_window->CurPage, 3);
+    QCOMPARE(m_f->window()->CurPage, 3);
     QCOMPARE(ui()->spbAbcMenu->text(), QStringLiteral("C"));
 
     rightClick(); // from the first click on, a right click opens the same menu
@@ -148,27 +113,27 @@ void TestPages::switchingAToBAndBackKeepsEachPagesText()
 {
     showWindow();
     QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of A"));
-    m_window->N_BClick();
-    QCOMPARE(m_window->CurPage, 2);
+    m_f->window()->N_BClick();
+    QCOMPARE(m_f->window()->CurPage, 2);
     QCOMPARE(ui()->spbAbcMenu->text(), QStringLiteral("B"));
     QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of B"));
     typeInto(ui()->rdtAbc, " more");
     QCOMPARE(plainOf(column("tb_B", "SundayCon")), QStringLiteral("text of B more"));
 
-    m_window->N_AClick();
-    QCOMPARE(m_window->CurPage, 1);
+    m_f->window()->N_AClick();
+    QCOMPARE(m_f->window()->CurPage, 1);
     QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of A"));
     QCOMPARE(ui()->rdtAbc->palette().color(QPalette::Base), QColor(249, 251, 224));
     QVERIFY(!ui()->pnlSix->isVisible());
     QCOMPARE(plainOf(column("tb_A", "SundayCon")), QStringLiteral("text of A"));
-    QVERIFY(m_shown.isEmpty());
+    QVERIFY(m_f->shown.isEmpty());
 }
 
 void TestPages::pageCStoresItsPanesInTbC()
 {
     showWindow();
-    m_window->N_CClick();
-    QCOMPARE(m_window->CurPage, 3);
+    m_f->window()->N_CClick();
+    QCOMPARE(m_f->window()->CurPage, 3);
     QVERIFY(ui()->pnlSix->isVisible());
     QCOMPARE(ui()->redt1->toPlainText(), QStringLiteral("first pane"));
     typeInto(ui()->redt6, "temporary");
@@ -178,9 +143,9 @@ void TestPages::pageCStoresItsPanesInTbC()
     QCOMPARE(ui()->rdtAbc->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
 
     // Back on A the panes keep their text hidden; the next switch to C reloads them.
-    m_window->N_AClick();
+    m_f->window()->N_AClick();
     ui()->redt6->document()->setPlainText("changed while hidden");
-    m_window->N_CClick();
+    m_f->window()->N_CClick();
     QCOMPARE(ui()->redt6->toPlainText(), QStringLiteral("temporary"));
 }
 
@@ -188,10 +153,10 @@ void TestPages::choosingThePageOnShowSavesAndReloadsIt()
 {
     showWindow();
     typeInto(ui()->rdtAbc, "!");
-    m_window->N_AClick();
+    m_f->window()->N_AClick();
     QCOMPARE(ui()->rdtAbc->toPlainText(), QStringLiteral("text of A!"));
     QCOMPARE(plainOf(column("tb_A", "SundayCon")), QStringLiteral("text of A!"));
-    QCOMPARE(m_window->CurPage, 1);
+    QCOMPARE(m_f->window()->CurPage, 1);
 }
 
 void TestPages::storedPageDecidesWhatShows_data()
@@ -220,26 +185,26 @@ void TestPages::storedPageDecidesWhatShows()
     QFETCH(QString, caption);
     QFETCH(QString, abcText);
     if (!settings.isEmpty())
-        writeLines(m_folder->file("Data/FormSize.ini"), settings);
+        m_f->writeFile("Data/FormSize.ini", settings);
     showWindow();
-    QCOMPARE(m_window->CurPage, page);
+    QCOMPARE(m_f->window()->CurPage, page);
     QCOMPARE(ui()->pnlSix->isVisible(), matrix);
     QCOMPARE(ui()->spbAbcMenu->text(), caption);
     QCOMPARE(ui()->rdtAbc->toPlainText(), abcText);
     QCOMPARE(ui()->rdtAbc->palette().color(QPalette::Base), QColor(249, 251, 224));
-    QVERIFY(m_window->PageIoReady());
-    QVERIFY(QFile::exists(m_folder->file("Data/FormSize.ini")));
+    QVERIFY(m_f->window()->PageIoReady());
+    QVERIFY(QFile::exists(m_f->folder.file("Data/FormSize.ini")));
 }
 
 void TestPages::unreadableSettingsFileLeavesThePageUnloaded()
 {
-    writeLines(m_folder->file("Data/FormSize.ini"), "3\r\n800\r\n600\r\n0\r\n");
+    m_f->writeFile("Data/FormSize.ini", "3\r\n800\r\n600\r\n0\r\n");
     showWindow();
-    QCOMPARE(m_shown.size(), 1);
-    QVERIFY(m_shown[0].contains(QStringLiteral("FormSize.ini")));
-    QCOMPARE(m_window->CurPage, 0);
-    QCOMPARE(m_window->SavedWidth, 800);
-    QVERIFY(!m_window->PageIoReady());
+    QCOMPARE(m_f->shown.size(), 1);
+    QVERIFY(m_f->shown[0].contains(QStringLiteral("FormSize.ini")));
+    QCOMPARE(m_f->window()->CurPage, 0);
+    QCOMPARE(m_f->window()->SavedWidth, 800);
+    QVERIFY(!m_f->window()->PageIoReady());
     QCOMPARE(ui()->rdtAbc->toPlainText(), QString());
 }
 
@@ -266,12 +231,12 @@ void TestPages::settingsFileSizesTheWindow()
     QFETCH(QSize, window);
     QFETCH(QSize, saved);
     QFETCH(QByteArray, writtenOnClose);
-    writeLines(m_folder->file("Data/FormSize.ini"), settings);
+    m_f->writeFile("Data/FormSize.ini", settings);
     showWindow();
-    QTRY_COMPARE(m_window->size(), window);
-    QCOMPARE(QSize(m_window->SavedWidth, m_window->SavedHeight), saved);
-    m_window->img_close_highlightClick();
-    QFile file(m_folder->file("Data/FormSize.ini"));
+    QTRY_COMPARE(m_f->window()->size(), window);
+    QCOMPARE(QSize(m_f->window()->SavedWidth, m_f->window()->SavedHeight), saved);
+    m_f->window()->img_close_highlightClick();
+    QFile file(m_f->folder.file("Data/FormSize.ini"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), writtenOnClose);
 }
@@ -286,12 +251,11 @@ void TestPages::storedPageOutsideTheMenuFailsToLoad_data()
 void TestPages::storedPageOutsideTheMenuFailsToLoad()
 {
     QFETCH(int, page);
-    writeLines(m_folder->file("Data/FormSize.ini"),
-               QStringLiteral("%1\r\n800\r\n600\r\n0\r\n0\r\n").arg(page).toLatin1());
+    m_f->writeFile("Data/FormSize.ini", QStringLiteral("%1\r\n800\r\n600\r\n0\r\n0\r\n").arg(page).toLatin1());
     showWindow();
-    QCOMPARE(m_shown, QStringList{"加载记事内容失败！"});
-    QCOMPARE(m_window->CurPage, page);
-    QVERIFY(!m_window->PageIoReady());
+    QCOMPARE(m_f->shown, QStringList{"加载记事内容失败！"});
+    QCOMPARE(m_f->window()->CurPage, page);
+    QVERIFY(!m_f->window()->PageIoReady());
     typeInto(ui()->rdtAbc, "typed after the failure");
     QCOMPARE(plainOf(column("tb_A", "SundayCon")), QStringLiteral("text of A"));
 }
@@ -310,10 +274,10 @@ void TestPages::matrixFollowsTheWindowSize()
     QFETCH(QSize, window);
     QFETCH(QRect, redt1);
     QFETCH(QRect, redt6);
-    writeLines(m_folder->file("Data/FormSize.ini"),
-               QStringLiteral("3\r\n%1\r\n%2\r\n0\r\n0\r\n").arg(window.width()).arg(window.height()).toLatin1());
+    m_f->writeFile("Data/FormSize.ini",
+                   QStringLiteral("3\r\n%1\r\n%2\r\n0\r\n0\r\n").arg(window.width()).arg(window.height()).toLatin1());
     showWindow();
-    QTRY_COMPARE(m_window->size(), window);
+    QTRY_COMPARE(m_f->window()->size(), window);
     QCOMPARE(ui()->pnlSix->size(), window - QSize(1264 - 933, 762 - 641));
     QCOMPARE(ui()->redt1->geometry(), redt1);
     QCOMPARE(ui()->redt6->geometry(), redt6);
@@ -334,9 +298,9 @@ void TestPages::pressInAPaneMarksItsTitle()
     QFETCH(int, pane);
     QFETCH(Qt::MouseButton, button);
     QFETCH(QRect, mark);
-    writeLines(m_folder->file("Data/FormSize.ini"), "3\r\n1264\r\n762\r\n0\r\n0\r\n");
+    m_f->writeFile("Data/FormSize.ini", "3\r\n1264\r\n762\r\n0\r\n0\r\n");
     showWindow();
-    QTRY_COMPARE(m_window->size(), QSize(1264, 762));
+    QTRY_COMPARE(m_f->window()->size(), QSize(1264, 762));
     QTextEdit *const panes[] = {ui()->redt1, ui()->redt2, ui()->redt3, ui()->redt4, ui()->redt5, ui()->redt6};
     QTest::mouseClick(panes[pane]->viewport(), button, {}, QPoint(20, 20));
     QCOMPARE(FocusedPane, pane);
@@ -344,11 +308,11 @@ void TestPages::pressInAPaneMarksItsTitle()
     QCOMPARE(ui()->imgSelColor->geometry(), mark);
 
     // A resize puts the bar back over the same pane, a switch away hides it with the matrix.
-    m_window->resize(900, 600);
-    QTRY_COMPARE(m_window->size(), QSize(900, 600));
+    m_f->window()->resize(900, 600);
+    QTRY_COMPARE(m_f->window()->size(), QSize(900, 600));
     QVERIFY(ui()->imgSelColor->isVisible());
     QCOMPARE(ui()->imgSelColor->y(), mark.y() == 0 ? 0 : ui()->imgtitle_year2->y());
-    m_window->N_AClick();
+    m_f->window()->N_AClick();
     QVERIFY(!ui()->imgSelColor->isVisible());
     QCOMPARE(FocusedPane, pane);
 }
@@ -356,8 +320,8 @@ void TestPages::pressInAPaneMarksItsTitle()
 void TestPages::creationLoadsTheBackgroundList()
 {
     showWindow();
-    QVERIFY(QFile::exists(m_folder->file("Data/BGPicList.ini")));
-    QCOMPARE(m_window->CurBGPic, QStringLiteral("A1.bmp"));
+    QVERIFY(QFile::exists(m_f->folder.file("Data/BGPicList.ini")));
+    QCOMPARE(m_f->window()->CurBGPic, QStringLiteral("A1.bmp"));
 }
 
 void TestPages::bannerShowsToday()
