@@ -49,6 +49,8 @@ private slots:
     void pagesShowAsStored_data();
     void pagesShowAsStored();
     void switchToCTypeCloseAndRestart();
+    void frameFollowsThePointer_data();
+    void frameFollowsThePointer();
 };
 
 void TestWindow::initTestCase()
@@ -144,6 +146,50 @@ void TestWindow::switchToCTypeCloseAndRestart()
     QCOMPARE(desktop::waitForPixel(bounds.topLeft() + inFirstPane() + QPoint(0, 60), PaneColour).name(),
              PaneColour.name());
     QVERIFY(testdb::column(folder.databasePath(), "tb_C", "SaturdayCon").value_or("").contains(typed.toLatin1()));
+}
+
+void TestWindow::frameFollowsThePointer_data()
+{
+    QTest::addColumn<QPoint>("grip");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QPoint>("drag");
+    QTest::addColumn<QRect>("expected");
+    // The window starts at 20, 10, 800 × 600.
+    QTest::newRow("the logo moves the window") << QPoint(100, 30) << "1" << QPoint(60, 40) << QRect(80, 50, 800, 600);
+    QTest::newRow("the background moves it with the right button too")
+        << QPoint(150, 560) << "3" << QPoint(-15, 25) << QRect(5, 35, 800, 600);
+    QTest::newRow("the right edge widens the window")
+        << QPoint(800 - 2, 300) << "1" << QPoint(120, 0) << QRect(20, 10, 920, 600);
+    QTest::newRow("the bottom right corner stops at the smallest size")
+        << QPoint(800 - 2, 600 - 2) << "1" << QPoint(-400, -400) << QRect(20, 10, 600, 450);
+}
+
+void TestWindow::frameFollowsThePointer()
+{
+    QFETCH(QPoint, grip);
+    QFETCH(QString, button);
+    QFETCH(QPoint, drag);
+    QFETCH(QRect, expected);
+    ProgramFolder folder;
+    folder.makeDatabase();
+    writeFormSize(folder, 1, QSize(800, 600));
+    const QString program = folder.installProgram();
+    QTemporaryDir runtime;
+    ProgramRun run(program, runtime.path(), ProgramRun::Platform::X11);
+    const QString window = desktop::waitForWindow(run.pid(), QStringLiteral("Memo"));
+    QVERIFY(!window.isEmpty());
+    QTRY_COMPARE(desktop::geometry(window), QRect(20, 10, 800, 600));
+
+    const QPoint start = QPoint(20, 10) + grip;
+    desktop::xdotool({"mousemove", "--sync", QString::number(start.x()), QString::number(start.y())});
+    desktop::xdotool({"mousedown", button});
+    // Several steps, as a hand would move it.
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint p = start + drag * step / 4;
+        desktop::xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    }
+    desktop::xdotool({"mouseup", button});
+    QTRY_COMPARE(desktop::geometry(window), expected);
 }
 
 int main(int argc, char **argv)
