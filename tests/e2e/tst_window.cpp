@@ -119,7 +119,10 @@ void TestWindow::switchToCTypeCloseAndRestart()
 
         at({430 + 11, 44 + 11}); // the page selector
         desktop::xdotool({"click", "1"});
-        QThread::msleep(300);
+        // The menu is a window of its own; keys go to it once it is up.
+        QTRY_VERIFY(desktop::xdotool({"search", "--onlyvisible", "--pid", QString::number(run.pid()), "--name", ""})
+                        .split(u'\n', Qt::SkipEmptyParts)
+                        .size() >= 2);
         desktop::xdotool({"key", "Down", "Down", "Down", "Return"});
         QCOMPARE(desktop::waitForPixel(bounds.topLeft() + inFirstPane(), PaneColour).name(), PaneColour.name());
 
