@@ -49,9 +49,7 @@ int runProgram(int argc, char **argv)
 
     mainFrm->show();
     // An end request made while creating (the database failure) takes effect as the loop starts.
-    if (lifecycle::endRequested())
-        return 0;
-    const int code = QApplication::exec();
+    const int code = lifecycle::endRequested() ? 0 : QApplication::exec();
     MainFrm = nullptr;
     DM = nullptr;
     return code;
