@@ -7,7 +7,10 @@
 #include "sixpanelayout.h"
 #include "ui_umain.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
+#include <QTextEdit>
 #include <QWindow>
 
 namespace {
@@ -206,10 +209,12 @@ bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
             guarded([this] { redt1Exit(); });
         break;
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-        for (int pane = 0; pane < 6; ++pane) {
-            if (watched != panelEditors(PagePanel::Six)[5 - pane]->viewport())
-                continue;
+    case QEvent::MouseButtonRelease: {
+        QWidget *const viewports[] = {ui->redt1->viewport(), ui->redt2->viewport(), ui->redt3->viewport(),
+                                      ui->redt4->viewport(), ui->redt5->viewport(), ui->redt6->viewport()};
+        const auto hit = std::find(std::begin(viewports), std::end(viewports), watched);
+        if (hit != std::end(viewports)) {
+            const int pane = int(hit - std::begin(viewports));
             if (event->type() == QEvent::MouseButtonPress)
                 guarded([&] { redtMouseDown(pane); });
             else
@@ -218,6 +223,7 @@ bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::MouseButtonRelease)
             m_manualActive = false;
         break;
+    }
     case QEvent::MouseMove:
         if (m_manualActive && (watched == ui->imgBG || watched == ui->imgLogo)) {
             if (static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton)
